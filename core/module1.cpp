@@ -1,0 +1,48 @@
+#include "core/module1.h"
+
+#include "core/runtime_error.h"
+
+namespace velamo {
+namespace {
+
+// The icons always come from the program's own file name, not the name it runs under.
+constexpr char16_t kExecutableName[] = u"Velamo.exe";
+
+}  // namespace
+
+Module1::Module1(Os& os) : HiddenList(1), os_(os) {}
+
+void Module1::Main(MainWindowPort& form1) {
+  AppPath = os_.ApplicationPath();
+  if (AppPath.empty() || AppPath.back() != u'\\') AppPath += u'\\';
+  HiddenList.assign(1, HiddenEntry{});
+
+  const std::string executable = os_.ToAnsi(AppPath + kExecutableName);
+  os_.ExtractIconExA(executable, 0, &AppLargeIcon, &AppSmallIcon);
+  Handle unused_large = 0;
+  os_.ExtractIconExA(executable, 1, &unused_large, &AppFallbackIcon);
+
+  form1.Show();
+}
+
+Index Module1::UpperBound() const { return static_cast<Index>(HiddenList.size() - 1); }
+
+TrayRecord& Module1::StoredTray(Index index) {
+  if (index == 0) return MainTray;
+  if (index < 0 || index > UpperBound()) {
+    throw RuntimeError(RuntimeErrorCode::kSubscriptOutOfRange);
+  }
+  return HiddenList[static_cast<std::size_t>(index)].Tray;
+}
+
+void Module1::TrayAdd(Index index, Handle wnd, Handle icon, std::u16string_view tip) {
+  TrayRecord& stored = StoredTray(index);
+  stored = MakeTrayRecord(index, wnd, icon, tip);
+  os_.Shell_NotifyIconA(kNimAdd, AnsiTrayRecord(stored, os_));
+}
+
+void Module1::TrayDelete(Index index) {
+  os_.Shell_NotifyIconA(kNimDelete, AnsiTrayRecord(StoredTray(index), os_));
+}
+
+}  // namespace velamo

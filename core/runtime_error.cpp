@@ -1,0 +1,37 @@
+#include "core/runtime_error.h"
+
+namespace velamo {
+namespace {
+
+const char* Describe(RuntimeErrorCode code) {
+  switch (code) {
+    case RuntimeErrorCode::kOverflow:
+      return "overflow";
+    case RuntimeErrorCode::kSubscriptOutOfRange:
+      return "subscript out of range";
+  }
+  return "run-time error";
+}
+
+std::u16string Explain(RuntimeErrorCode code) {
+  switch (code) {
+    case RuntimeErrorCode::kOverflow:
+      return u"オーバーフローしました。";
+    case RuntimeErrorCode::kSubscriptOutOfRange:
+      return u"インデックスが有効範囲にありません。";
+  }
+  return u"";
+}
+
+}  // namespace
+
+RuntimeError::RuntimeError(RuntimeErrorCode code)
+    : std::runtime_error(Describe(code)), code_(code) {}
+
+std::u16string RuntimeErrorMessage(RuntimeErrorCode code) {
+  std::u16string number;
+  for (char c : std::to_string(static_cast<int>(code))) number += static_cast<char16_t>(c);
+  return u"実行時エラー '" + number + u"':\n\n" + Explain(code);
+}
+
+}  // namespace velamo

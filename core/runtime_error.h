@@ -1,0 +1,25 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace velamo {
+
+// The run-time errors the program does not trap. Raising one ends the program with the standard
+// run-time error message (see the toolkit's event dispatch).
+enum class RuntimeErrorCode { kOverflow = 6, kSubscriptOutOfRange = 9 };
+
+class RuntimeError : public std::runtime_error {
+ public:
+  explicit RuntimeError(RuntimeErrorCode code);
+  RuntimeErrorCode code() const { return code_; }
+
+ private:
+  RuntimeErrorCode code_;
+};
+
+// The message shown to the user, for example "実行時エラー
+// '9':\n\nインデックスが有効範囲にありません。".
+std::u16string RuntimeErrorMessage(RuntimeErrorCode code);
+
+}  // namespace velamo

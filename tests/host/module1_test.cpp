@@ -1,0 +1,105 @@
+#include "core/module1.h"
+
+#include <gtest/gtest.h>
+
+#include "core/runtime_error.h"
+#include "tests/host/recording_form.h"
+#include "tests/host/recording_os.h"
+
+namespace velamo {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+class Module1Test : public ::testing::Test {
+ protected:
+  testing::RecordingOs os_;
+  testing::RecordingForm form_{os_.calls};
+  Module1 module_{os_};
+};
+
+TEST_F(Module1Test, MainTakesIconsFromTheFixedFileNameThenShowsTheWindow) {
+  os_.icon_files["C:\\Tools\\Velamo.exe"] = {{0, {0x100, 0x101}}, {1, {0x200, 0x201}}};
+  module_.Main(form_);
+
+  EXPECT_EQ(module_.AppPath, u"C:\\Tools\\");
+  EXPECT_EQ(os_.calls, (Calls{"ExtractIconExA C:\\Tools\\Velamo.exe 0",
+                              "ExtractIconExA C:\\Tools\\Velamo.exe 1", "Form1.Show"}));
+  EXPECT_EQ(module_.AppLargeIcon, 0x100u);
+  EXPECT_EQ(module_.AppSmallIcon, 0x101u);
+  EXPECT_EQ(module_.AppFallbackIcon, 0x201u);
+  EXPECT_EQ(module_.UpperBound(), 0);
+  EXPECT_TRUE(os_.notify_calls.empty());
+}
+
+TEST_F(Module1Test, DriveRootKeepsItsSingleBackslash) {
+  os_.application_path = u"C:\\";
+  module_.Main(form_);
+  EXPECT_EQ(module_.AppPath, u"C:\\");
+  EXPECT_EQ(os_.calls.front(), "ExtractIconExA C:\\Velamo.exe 0");
+}
+
+TEST_F(Module1Test, JapaneseDirectoryReachesTheShellInTheAnsiCodePage) {
+  os_.application_path = u"D:\\ツール";
+  module_.Main(form_);
+  EXPECT_EQ(os_.calls.front(), "ExtractIconExA D:\\" + os_.ToAnsi(u"ツール") + "\\Velamo.exe 0");
+}
+
+TEST_F(Module1Test, RenamedExecutableLeavesAllIconsZeroAndStillShowsTheWindow) {
+  os_.icon_files["C:\\Tools\\Renamed.exe"] = {{0, {0x100, 0x101}}, {1, {0x200, 0x201}}};
+  module_.Main(form_);
+  EXPECT_EQ(module_.AppLargeIcon, 0u);
+  EXPECT_EQ(module_.AppSmallIcon, 0u);
+  EXPECT_EQ(module_.AppFallbackIcon, 0u);
+  EXPECT_EQ(os_.calls.back(), "Form1.Show");
+}
+
+TEST_F(Module1Test, IndexZeroUsesTheProgramsOwnRecord) {
+  module_.TrayAdd(0, 0x50, 0x60, u"Velamo");
+  EXPECT_EQ(module_.MainTray, MakeTrayRecord(0, 0x50, 0x60, u"Velamo"));
+  EXPECT_EQ(module_.UpperBound(), 0);
+  EXPECT_EQ(module_.HiddenList[0].Tray, TrayRecord{});
+
+  module_.TrayDelete(0);
+  ASSERT_EQ(os_.notify_calls.size(), 2u);
+  EXPECT_EQ(os_.notify_calls[0].message, kNimAdd);
+  EXPECT_EQ(os_.notify_calls[1].message, kNimDelete);
+  EXPECT_EQ(os_.notify_calls[1].data, AnsiTrayRecord(module_.MainTray, os_));
+}
+
+TEST_F(Module1Test, NonZeroIndexUsesItsEntryAndDeleteSendsTheStoredRecord) {
+  module_.HiddenList.resize(3);
+  module_.TrayAdd(2, 0x70, 0x80, u"メモ帳");
+  EXPECT_EQ(module_.HiddenList[2].Tray, MakeTrayRecord(2, 0x70, 0x80, u"メモ帳"));
+  EXPECT_EQ(module_.HiddenList[1].Tray, TrayRecord{});
+  EXPECT_EQ(module_.MainTray, TrayRecord{});
+
+  module_.TrayDelete(2);
+  ASSERT_EQ(os_.notify_calls.size(), 2u);
+  EXPECT_EQ(os_.notify_calls[1].message, kNimDelete);
+  EXPECT_EQ(os_.notify_calls[1].data, os_.notify_calls[0].data);
+}
+
+TEST_F(Module1Test, IndexOutsideTheTableIsARuntimeErrorBeforeAnyShellCall) {
+  module_.HiddenList.resize(2);
+  for (Index bad : {Index{2}, Index{-1}, Index{32767}}) {
+    try {
+      module_.TrayAdd(bad, 1, 1, u"x");
+      ADD_FAILURE() << "TrayAdd accepted " << bad;
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.code(), RuntimeErrorCode::kSubscriptOutOfRange);
+    }
+    EXPECT_THROW(module_.TrayDelete(bad), RuntimeError);
+  }
+  EXPECT_TRUE(os_.notify_calls.empty());
+}
+
+TEST(RuntimeErrorTest, MessageNamesTheNumberAndTheCause) {
+  EXPECT_EQ(RuntimeErrorMessage(RuntimeErrorCode::kSubscriptOutOfRange),
+            u"実行時エラー '9':\n\nインデックスが有効範囲にありません。");
+  EXPECT_EQ(RuntimeErrorMessage(RuntimeErrorCode::kOverflow),
+            u"実行時エラー '6':\n\nオーバーフローしました。");
+}
+
+}  // namespace
+}  // namespace velamo

@@ -1,0 +1,62 @@
+#include "tests/host/recording_os.h"
+
+#include <iconv.h>
+
+#include <stdexcept>
+
+namespace velamo::testing {
+namespace {
+
+std::string Convert(const char* to, const char* from, std::string_view input) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open failed");
+  std::string in(input);
+  std::string out(in.size() * 4 + 4, '\0');
+  char* in_ptr = in.data();
+  char* out_ptr = out.data();
+  std::size_t in_left = in.size();
+  std::size_t out_left = out.size();
+  while (in_left > 0) {
+    if (iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left) == static_cast<std::size_t>(-1)) {
+      // Unmappable characters become '?', as WideCharToMultiByte's default character.
+      const std::size_t skip = std::string_view(from) == "UTF-16LE" ? 2 : 1;
+      in_ptr += skip;
+      in_left -= skip;
+      *out_ptr++ = '?';
+      --out_left;
+    }
+  }
+  iconv_close(cd);
+  out.resize(out.size() - out_left);
+  return out;
+}
+
+}  // namespace
+
+std::string RecordingOs::ToAnsi(std::u16string_view text) const {
+  return Convert("CP932", "UTF-16LE",
+                 std::string_view(reinterpret_cast<const char*>(text.data()), text.size() * 2));
+}
+
+std::u16string RecordingOs::FromAnsi(std::string_view text) const {
+  const std::string utf16 = Convert("UTF-16LE", "CP932", text);
+  return std::u16string(reinterpret_cast<const char16_t*>(utf16.data()), utf16.size() / 2);
+}
+
+void RecordingOs::ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) {
+  calls.push_back("ExtractIconExA " + file + " " + std::to_string(index));
+  const auto found = icon_files.find(file);
+  if (found == icon_files.end()) return;
+  const auto group = found->second.find(index);
+  if (group == found->second.end()) return;
+  *large = group->second.first;
+  *small = group->second.second;
+}
+
+bool RecordingOs::Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) {
+  calls.push_back("Shell_NotifyIconA " + std::to_string(message));
+  notify_calls.push_back({message, data});
+  return true;
+}
+
+}  // namespace velamo::testing

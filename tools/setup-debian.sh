@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what building and testing Velamo needs on Debian 12 (run as root).
+# Does nothing for packages that are already there.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ clang-format googletest libgtest-dev
+  g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+  wine wine32:i386 fonts-wine fonts-noto-cjk
+  xvfb xdotool x11-utils imagemagick icoutils locales python3
+)
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  apt_updated=""
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ] || [ -v apt_updated ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  [ ${#missing[@]} -gt 0 ] && apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine needs the Japanese glibc locale to pass non-ASCII names and command lines.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen
+fi
