@@ -13,6 +13,7 @@ constexpr char16_t kExecutableName[] = u"Velamo.exe";
 Module1::Module1(Os& os) : HiddenList(1), os_(os) {}
 
 void Module1::Main(MainWindowPort& form1) {
+  form1_ = &form1;
   AppPath = os_.ApplicationPath();
   if (AppPath.empty() || AppPath.back() != u'\\') AppPath += u'\\';
   HiddenList.assign(1, HiddenEntry{});

@@ -38,6 +38,24 @@ class Module1 {
   // N, the index of the last hidden window (0 when none is hidden).
   Index UpperBound() const;
 
+  // The most windows hidden at once, so that 16-bit loops can always step past the last one.
+  static constexpr Index kMaxHidden = 32766;
+
+  // Hides `window` as entry N + 1 with its tray icon and callback box. Returns false, changing
+  // nothing, when kMaxHidden windows are hidden already.
+  bool HideWindowByHandle(Handle window);
+  // The icon shown for `window`: its class's small icon, else its large one, else the fallback.
+  Handle GetWindowIcon(Handle window);
+
+  // The picker's drop: hides the top-level window under the pointer, unless it is the main
+  // window, and lists its title.
+  void HideWindowUnderCursor();
+
+  // One automatic scan: hides every visible, minimized top-level window but the main window and
+  // rebuilds the list when it hid any. A full table is reported once until it has room again.
+  void ScanMinimizedWindows();
+  std::int32_t EnumHideProc(Handle hwnd, std::int32_t lparam);
+
   std::vector<HiddenEntry> HiddenList;
   TrayRecord MainTray;
   Handle AppSmallIcon = 0;
@@ -50,7 +68,15 @@ class Module1 {
   // The stored record for `index`; a non-zero index outside HiddenList is a run-time error.
   TrayRecord& StoredTray(Index index);
 
+  bool TableFull() const { return UpperBound() >= kMaxHidden; }
+  Index NextIndex() const;
+  std::u16string ReadTitle(Handle window);
+  void HideAs(Index n, Handle window, const std::u16string& title);
+
   Os& os_;
+  MainWindowPort* form1_ = nullptr;
+  bool scan_refused_ = false;
+  bool refusal_reported_ = false;
 };
 
 }  // namespace velamo

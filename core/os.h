@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,15 @@
 #include "core/types.h"
 
 namespace velamo {
+
+struct Point {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+};
+
+inline constexpr int kGclHIconSm = -34;
+inline constexpr int kGclHIcon = -14;
+inline constexpr int kSwHide = 0;
 
 // The operating-system calls the shared procedures make, kept narrow so the procedures can run
 // against a recording fake. Each call mirrors the Win32 function it is named after.
@@ -27,6 +37,18 @@ class Os {
   virtual void ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) = 0;
 
   virtual bool Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) = 0;
+
+  // Window queries return the BOOL, handle or count the Win32 call returns.
+  virtual int GetWindowTextA(Handle window, char* buffer, int max_count) = 0;
+  virtual Handle GetClassLongA(Handle window, int index) = 0;
+  virtual int ShowWindow(Handle window, int command) = 0;
+  virtual int IsWindowVisible(Handle window) = 0;
+  virtual int IsIconic(Handle window) = 0;
+  virtual Handle GetParent(Handle window) = 0;
+  virtual Point GetCursorPos() = 0;
+  virtual Handle WindowFromPoint(Point point) = 0;
+  // Calls `callback` for each top-level window until it returns 0.
+  virtual int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) = 0;
 };
 
 }  // namespace velamo

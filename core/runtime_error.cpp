@@ -5,20 +5,32 @@ namespace {
 
 const char* Describe(RuntimeErrorCode code) {
   switch (code) {
+    case RuntimeErrorCode::kInvalidProcedureCall:
+      return "invalid procedure call or argument";
     case RuntimeErrorCode::kOverflow:
       return "overflow";
     case RuntimeErrorCode::kSubscriptOutOfRange:
       return "subscript out of range";
+    case RuntimeErrorCode::kNoSuchElement:
+      return "control array element does not exist";
+    case RuntimeErrorCode::kAlreadyLoaded:
+      return "object already loaded";
   }
   return "run-time error";
 }
 
 std::u16string Explain(RuntimeErrorCode code) {
   switch (code) {
+    case RuntimeErrorCode::kInvalidProcedureCall:
+      return u"プロシージャの呼び出し、または引数が不正です。";
     case RuntimeErrorCode::kOverflow:
       return u"オーバーフローしました。";
     case RuntimeErrorCode::kSubscriptOutOfRange:
       return u"インデックスが有効範囲にありません。";
+    case RuntimeErrorCode::kNoSuchElement:
+      return u"コントロール配列の要素が存在しません。";
+    case RuntimeErrorCode::kAlreadyLoaded:
+      return u"オブジェクトは既に読み込まれています。";
   }
   return u"";
 }

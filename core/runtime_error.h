@@ -7,7 +7,13 @@ namespace velamo {
 
 // The run-time errors the program does not trap. Raising one ends the program with the standard
 // run-time error message (see the toolkit's event dispatch).
-enum class RuntimeErrorCode { kOverflow = 6, kSubscriptOutOfRange = 9 };
+enum class RuntimeErrorCode {
+  kInvalidProcedureCall = 5,
+  kOverflow = 6,
+  kSubscriptOutOfRange = 9,
+  kNoSuchElement = 340,
+  kAlreadyLoaded = 360,
+};
 
 class RuntimeError : public std::runtime_error {
  public:

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace velamo::testing {
@@ -57,6 +58,78 @@ bool RecordingOs::Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data
   calls.push_back("Shell_NotifyIconA " + std::to_string(message));
   notify_calls.push_back({message, data});
   return true;
+}
+
+void RecordingOs::AddWindow(Handle handle, Window window) {
+  if (window.parent == 0) top_level_order.push_back(handle);
+  windows[handle] = std::move(window);
+}
+
+int RecordingOs::GetWindowTextA(Handle window, char* buffer, int max_count) {
+  calls.push_back("GetWindowTextA " + std::to_string(window));
+  const auto found = windows.find(window);
+  const std::string title = found == windows.end() ? "" : ToAnsi(found->second.title);
+  // Like the real call: at most max_count - 1 bytes and a NUL.
+  const std::size_t length = std::min<std::size_t>(title.size(), max_count - 1);
+  title.copy(buffer, length);
+  buffer[length] = '\0';
+  return static_cast<int>(length);
+}
+
+Handle RecordingOs::GetClassLongA(Handle window, int index) {
+  calls.push_back("GetClassLongA " + std::to_string(window) + " " + std::to_string(index));
+  const auto found = windows.find(window);
+  if (found == windows.end()) return 0;
+  return index == kGclHIconSm ? found->second.small_icon
+         : index == kGclHIcon ? found->second.large_icon
+                              : 0;
+}
+
+int RecordingOs::ShowWindow(Handle window, int command) {
+  calls.push_back("ShowWindow " + std::to_string(window) + " " + std::to_string(command));
+  const auto found = windows.find(window);
+  if (found == windows.end()) return 0;
+  const int was_visible = found->second.visible;
+  found->second.visible = command != kSwHide;
+  return was_visible;
+}
+
+int RecordingOs::IsWindowVisible(Handle window) {
+  calls.push_back("IsWindowVisible " + std::to_string(window));
+  const auto found = windows.find(window);
+  return found == windows.end() ? 0 : found->second.visible;
+}
+
+int RecordingOs::IsIconic(Handle window) {
+  calls.push_back("IsIconic " + std::to_string(window));
+  const auto found = windows.find(window);
+  return found == windows.end() ? 0 : found->second.iconic;
+}
+
+Handle RecordingOs::GetParent(Handle window) {
+  calls.push_back("GetParent " + std::to_string(window));
+  const auto found = windows.find(window);
+  return found == windows.end() ? 0 : found->second.parent;
+}
+
+Point RecordingOs::GetCursorPos() {
+  calls.push_back("GetCursorPos");
+  return cursor;
+}
+
+Handle RecordingOs::WindowFromPoint(Point point) {
+  calls.push_back("WindowFromPoint " + std::to_string(point.x) + "," + std::to_string(point.y));
+  return window_at_cursor;
+}
+
+int RecordingOs::EnumWindows(const std::function<std::int32_t(Handle window)>& callback) {
+  calls.push_back("EnumWindows");
+  // A copy: hiding does not change the set, but the callback must not see later additions.
+  const std::vector<Handle> order = top_level_order;
+  for (Handle window : order) {
+    if (callback(window) == 0) return 0;
+  }
+  return 1;
 }
 
 }  // namespace velamo::testing

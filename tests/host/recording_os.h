@@ -18,6 +18,27 @@ class RecordingOs : public Os {
   std::u16string FromAnsi(std::string_view text) const override;
   void ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) override;
   bool Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) override;
+  int GetWindowTextA(Handle window, char* buffer, int max_count) override;
+  Handle GetClassLongA(Handle window, int index) override;
+  int ShowWindow(Handle window, int command) override;
+  int IsWindowVisible(Handle window) override;
+  int IsIconic(Handle window) override;
+  Handle GetParent(Handle window) override;
+  Point GetCursorPos() override;
+  Handle WindowFromPoint(Point point) override;
+  int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) override;
+
+  // A window of the fake desktop; handles not in `windows` behave as destroyed ones.
+  struct Window {
+    std::u16string title;
+    Handle small_icon = 0;
+    Handle large_icon = 0;
+    int visible = 1;
+    int iconic = 0;
+    Handle parent = 0;  // GetParent's answer: parent, or owner of a pop-up
+  };
+  // Adds a top-level window (listed by EnumWindows in the order added) or a child window.
+  void AddWindow(Handle handle, Window window);
 
   struct NotifyCall {
     std::uint32_t message;
@@ -27,6 +48,11 @@ class RecordingOs : public Os {
   std::u16string application_path = u"C:\\Tools";
   // Files that exist, with the icons each group index yields (large, small).
   std::map<std::string, std::map<int, std::pair<Handle, Handle>>> icon_files;
+
+  std::map<Handle, Window> windows;
+  std::vector<Handle> top_level_order;
+  Point cursor{100, 200};
+  Handle window_at_cursor = 0;
 
   std::vector<std::string> calls;
   std::vector<NotifyCall> notify_calls;

@@ -1,0 +1,190 @@
+#include "main_window/form1.h"
+
+#include <array>
+
+#include "core/runtime_error.h"
+#include "resource_ids.h"
+#include "toolkit/font.h"
+#include "toolkit/message_box.h"
+#include "win32/handle_cast.h"
+
+namespace velamo {
+namespace {
+
+using toolkit::Placement;
+using toolkit::TwipsRect;
+
+constexpr int kClientWidth = 6810;
+constexpr int kClientHeight = 3675;
+
+struct FrameLayout {
+  TwipsRect position;
+  const wchar_t* caption;
+};
+constexpr std::array<FrameLayout, 2> kFrame1 = {{
+    {{3120, 120, 3615, 855}, L"直接指定"},
+    {{3120, 1080, 3615, 2055}, L"自動指定"},
+}};
+
+struct LabelLayout {
+  int frame;
+  TwipsRect position;
+  const wchar_t* caption;
+};
+constexpr std::array<LabelLayout, 4> kLabel1 = {{
+    {0, {840, 240, 2655, 495}, L"このアイコンを目的のウインドウまでドラッグドロップして下さい。"},
+    {1,
+     {120, 240, 3375, 495},
+     L"定期的にウインドウをチェックし、最小化されているウインドウを隠します。"},
+    {1, {1320, 840, 1575, 255}, L"×0.01秒単位"},
+    {1, {120, 1200, 3375, 255}, L"※0を指定すると自動指定は働きません。"},
+}};
+
+constexpr wchar_t kTableFullMessage[] =
+    L"隠しているウインドウが多すぎるため、これ以上ウインドウを隠せません。\n"
+    L"いくつかのウインドウを元に戻してから、もう一度お試しください。";
+
+// Products of 16-bit values stay 16-bit: a result past that range is an overflow error.
+std::int16_t Checked16BitProduct(std::int16_t a, std::int16_t b) {
+  const int product = a * b;
+  if (product < -32768 || product > 32767) throw RuntimeError(RuntimeErrorCode::kOverflow);
+  return static_cast<std::int16_t>(product);
+}
+
+// Tray callback boxes: invisible, one per registered icon.
+constexpr TwipsRect kCallbackBox = {0, 0, 15, 15};
+
+Placement InFrame(toolkit::Form& form, int frame, const TwipsRect& position) {
+  return Placement{form, position, kFrame1[frame].position.left, kFrame1[frame].position.top};
+}
+
+toolkit::UniqueIcon LoadAppIcon(const toolkit::Application& app, int metric_x, int metric_y) {
+  return toolkit::UniqueIcon(
+      static_cast<HICON>(LoadImageW(app.instance(), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
+                                    GetSystemMetrics(metric_x), GetSystemMetrics(metric_y), 0)));
+}
+
+toolkit::UniqueCursor LoadCrosshair(const toolkit::Application& app, int size) {
+  return toolkit::UniqueCursor(static_cast<HCURSOR>(
+      LoadImageW(app.instance(), MAKEINTRESOURCEW(IDC_CROSSHAIR), IMAGE_CURSOR, size, size, 0)));
+}
+
+}  // namespace
+
+Form1::Form1(toolkit::Application& app, Module1& module)
+    : module_(module),
+      app_(app),
+      large_icon_(LoadAppIcon(app, SM_CXICON, SM_CYICON)),
+      small_icon_(LoadAppIcon(app, SM_CXSMICON, SM_CYSMICON)),
+      // The picture fills the box inside its border; the pointer takes the system's cursor size.
+      crosshair_picture_(LoadCrosshair(app, app.twips().ToPixels(480))),
+      crosshair_cursor_(LoadCrosshair(app, GetSystemMetrics(SM_CXCURSOR))),
+      text1_font_(toolkit::CreatePointFont(
+          app.twips(), {.face = L"ＭＳ Ｐゴシック", .points = 15.75, .charset = SHIFTJIS_CHARSET})),
+      form_(app, {.caption = L"Velamo",
+                  .client_width = kClientWidth,
+                  .client_height = kClientHeight,
+                  .large_icon = large_icon_.get(),
+                  .small_icon = small_icon_.get()}),
+      IconMenu(form_, toolkit::Menu::Kind::kPopupOnly),
+      IconMenu_MainResize(IconMenu, L"表示(&V)"),
+      IconMenu_Resize(IconMenu, L"元のサイズに戻す(&R)"),
+      IconMenu_ResizeIndex(IconMenu_Resize, L"全て(&A)", [](std::int16_t) {}),
+      IconMenu_Line(IconMenu, L"-"),
+      IconMenu_Exit(IconMenu, L"終了(&X)"),
+      IconMenu_Sub(form_, toolkit::Menu::Kind::kPopupOnly),
+      IconMenu_Sub_Resize(IconMenu_Sub, L"元のサイズに戻す(&R)"),
+      MenuBar(form_, toolkit::Menu::Kind::kBar),
+      Menu_File(MenuBar, L"ファイル(&F)"),
+      Menu_File_Exit(Menu_File, L"終了(&X)"),
+      Menu_Help(MenuBar, L"ヘルプ(&H)"),
+      Menu_Help_About(Menu_Help, L"バージョン情報(&A)"),
+      Picture1([this](std::int16_t) {
+        return std::make_unique<toolkit::PictureBox>(Placement{form_, kCallbackBox},
+                                                     toolkit::PictureStyle{.visible = false});
+      }),
+      Picture2(Placement{form_, kCallbackBox}, {.visible = false}),
+      List1(Placement{form_, {120, 120, 2895, 2580}}),
+      Frame1([this](std::int16_t index) {
+        return std::make_unique<toolkit::Frame>(Placement{form_, kFrame1[index].position},
+                                                kFrame1[index].caption);
+      }),
+      Picture3(InFrame(form_, 0, {120, 240, 540, 540}), {.sunken_border = true,
+                                                         .picture = crosshair_picture_.get(),
+                                                         .custom_cursor = crosshair_cursor_.get()}),
+      Label1([this](std::int16_t index) {
+        const LabelLayout& label = kLabel1[index];
+        return std::make_unique<toolkit::Label>(InFrame(form_, label.frame, label.position),
+                                                label.caption);
+      }),
+      Text1(InFrame(form_, 1, {120, 600, 735, 495}), L"0", toolkit::Alignment::kRight, true),
+      Command1(InFrame(form_, 1, {2280, 1560, 1215, 375}), L"今チェック"),
+      Command2(Placement{form_, {1920, 2760, 1095, 375}}, L"元に戻す"),
+      Command3([this](std::int16_t) {
+        return std::make_unique<toolkit::Button>(Placement{form_, {5640, 3240, 1095, 375}},
+                                                 L"隠す");
+      }),
+      VScroll1(InFrame(form_, 1, {840, 600, 255, 495}),
+               {.min = 500, .max = 0, .small_change = 1, .large_change = 1}, 0),
+      Timer1(form_) {
+  Picture1.Load(0);
+  Frame1.Load(0);
+  Frame1.Load(1);
+  for (std::int16_t i = 0; i < static_cast<std::int16_t>(kLabel1.size()); ++i) Label1.Load(i);
+  Command3.Load(0);
+  Text1.SetFont(text1_font_.get());
+  form_.FitClientArea();
+
+  toolkit::SetTabOrder({&Picture1(0), &Picture2, &List1, &Frame1(0), &Picture3, &Label1(0),
+                        &Frame1(1), &Label1(1), &Text1, &Label1(2), &Label1(3), &Command1,
+                        &Command2, &Command3(0), &VScroll1});
+
+  Command1.Click = [this] { Command1_Click(); };
+  Timer1.OnTimer = [this] { Timer1_Timer(); };
+  VScroll1.Change = [this] { VScroll1_Change(); };
+  Picture3.MouseMove = [this](std::int16_t button, std::int16_t shift, double x, double y) {
+    Picture3_MouseMove(button, shift, x, y);
+  };
+  Picture3.MouseUp = [this](std::int16_t button, std::int16_t shift, double x, double y) {
+    Picture3_MouseUp(button, shift, x, y);
+  };
+  Form_Load();
+}
+
+void Form1::Show() { form_.Show(); }
+
+Handle Form1::WindowHandle() const { return ToHandle(form_.hwnd()); }
+
+Handle Form1::LoadCallbackBox(Index index) { return ToHandle(Picture1.Load(index).hwnd()); }
+
+void Form1::ClearList() { List1.Clear(); }
+
+void Form1::AddListItem(std::u16string_view title) {
+  List1.AddItem(std::wstring(title.begin(), title.end()));
+}
+
+void Form1::ReportTableFull() {
+  toolkit::MsgBox(form_.hwnd(), kTableFullMessage, MB_OK | MB_ICONEXCLAMATION, L"Velamo");
+}
+
+void Form1::Form_Load() { VScroll1.SetValue(0); }
+
+void Form1::Command1_Click() { module_.ScanMinimizedWindows(); }
+
+void Form1::Timer1_Timer() { Command1_Click(); }
+
+void Form1::VScroll1_Change() {
+  Text1.SetText(std::to_wstring(VScroll1.Value()));
+  Timer1.SetInterval(Checked16BitProduct(VScroll1.Value(), 10));
+}
+
+void Form1::Picture3_MouseMove(std::int16_t button, std::int16_t, double, double) {
+  Picture3.SetMousePointer(button == 1 ? toolkit::PictureBox::kCustomPointer
+                                       : toolkit::PictureBox::kDefaultPointer);
+}
+
+void Form1::Picture3_MouseUp(std::int16_t, std::int16_t, double, double) {
+  module_.HideWindowUnderCursor();
+}
+
+}  // namespace velamo

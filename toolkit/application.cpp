@@ -1,0 +1,78 @@
+#include "toolkit/application.h"
+
+#include <vector>
+
+#include "toolkit/form.h"
+
+namespace toolkit {
+namespace {
+
+int ScreenDpi() {
+  WindowDc screen(nullptr);
+  return GetDeviceCaps(screen.get(), LOGPIXELSX);
+}
+
+UniqueFont CreateUiFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+}  // namespace
+
+Application::Application()
+    : instance_(GetModuleHandleW(nullptr)), twips_(ScreenDpi()), ui_font_(CreateUiFont()) {}
+
+int Application::Run() {
+  MSG message;
+  while (loaded_forms_ > 0) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;
+    DispatchOne(message);
+  }
+  return 0;
+}
+
+void Application::DispatchOne(MSG& message) {
+  // Tab and arrow-key navigation between the controls of our forms.
+  HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && Form::FromWindow(root) && IsDialogMessageW(root, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+void Application::Raise(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (...) {
+    if (on_runtime_error) {
+      on_runtime_error(std::current_exception());
+    } else {
+      FatalAppExitW(0, L"Unhandled error");
+    }
+  }
+}
+
+void Application::FormLoaded(Form&) { ++loaded_forms_; }
+
+void Application::FormUnloaded(Form&) {
+  if (--loaded_forms_ == 0) PostQuitMessage(0);
+}
+
+std::wstring ApplicationPath() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), buffer.size());
+    if (length < buffer.size()) {
+      std::wstring path(buffer.data(), length);
+      path.erase(path.find_last_of(L'\\') + 1);
+      // Keep the backslash of a drive root ("C:\"), drop it elsewhere.
+      if (path.size() > 3 && path.back() == L'\\') path.pop_back();
+      return path;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace toolkit

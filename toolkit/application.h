@@ -1,0 +1,55 @@
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+
+#include "toolkit/handles.h"
+#include "toolkit/twips.h"
+
+namespace toolkit {
+
+class Form;
+
+// What the forms of one program share: the display's scale, the user-interface font, the
+// message loop, and what happens when an event handler raises an error it does not trap.
+class Application {
+ public:
+  Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  HINSTANCE instance() const { return instance_; }
+  const Twips& twips() const { return twips_; }
+  HFONT ui_font() const { return ui_font_.get(); }
+
+  // Dispatches messages until the last form unloads; returns the exit code.
+  int Run();
+
+  // Runs one event handler. An error escaping it goes to the runtime-error handler, which is
+  // expected to end the program.
+  void Raise(const std::function<void()>& handler);
+  std::function<void(std::exception_ptr)> on_runtime_error;
+
+  // Forms report their loading and unloading; the program ends with the last one.
+  void FormLoaded(Form& form);
+  void FormUnloaded(Form& form);
+  int loaded_forms() const { return loaded_forms_; }
+
+  // Dispatches one message: keyboard navigation for the form it belongs to, then the window.
+  void DispatchOne(MSG& message);
+
+ private:
+  HINSTANCE instance_;
+  Twips twips_;
+  UniqueFont ui_font_;
+  int loaded_forms_ = 0;
+};
+
+// The directory of the running executable: "C:\" at a drive root, without a trailing
+// backslash elsewhere.
+std::wstring ApplicationPath();
+
+}  // namespace toolkit

@@ -1,0 +1,59 @@
+#include "toolkit/control.h"
+
+#include "toolkit/application.h"
+#include "toolkit/form.h"
+
+namespace toolkit {
+
+Control::Control(const Placement& placement, const wchar_t* window_class, std::wstring_view text,
+                 DWORD style, DWORD ex_style)
+    : form_(placement.form),
+      position_{placement.origin_left + placement.position.left,
+                placement.origin_top + placement.position.top, placement.position.width,
+                placement.position.height} {
+  const Twips& twips = form_.app().twips();
+  const int left = twips.ToPixels(position_.left);
+  const int top = twips.ToPixels(position_.top);
+  const int right = twips.ToPixels(position_.left + position_.width);
+  const int bottom = twips.ToPixels(position_.top + position_.height);
+  const std::wstring caption(text);
+  window_.reset(CreateWindowExW(ex_style, window_class, caption.c_str(), WS_CHILD | style, left,
+                                top, right - left, bottom - top, form_.hwnd(), nullptr,
+                                form_.app().instance(), nullptr));
+  SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetFont(form_.app().ui_font());
+}
+
+Control* Control::FromWindow(HWND window) {
+  if (!window || GetParent(window) == nullptr) return nullptr;
+  if (!Form::FromWindow(GetParent(window))) return nullptr;
+  return reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+std::wstring Control::Text() const {
+  std::wstring text(GetWindowTextLengthW(hwnd()) + 1, L'\0');
+  text.resize(GetWindowTextW(hwnd(), text.data(), text.size()));
+  return text;
+}
+
+void Control::SetText(std::wstring_view text) {
+  SetWindowTextW(hwnd(), std::wstring(text).c_str());
+}
+
+void Control::SetEnabled(bool enabled) { EnableWindow(hwnd(), enabled); }
+
+void Control::SetVisible(bool visible) { ShowWindow(hwnd(), visible ? SW_SHOWNA : SW_HIDE); }
+
+bool Control::Visible() const { return GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE; }
+
+void Control::SetFont(HFONT font) { SendMessageW(hwnd(), WM_SETFONT, WPARAM(font), TRUE); }
+
+void SetTabOrder(std::initializer_list<const Control*> controls) {
+  HWND previous = HWND_TOP;
+  for (const Control* control : controls) {
+    SetWindowPos(control->hwnd(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    previous = control->hwnd();
+  }
+}
+
+}  // namespace toolkit

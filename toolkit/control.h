@@ -1,0 +1,71 @@
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "toolkit/handles.h"
+
+namespace toolkit {
+
+class Form;
+
+// A position in twips: Left, Top, Width, Height.
+struct TwipsRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// Where a control sits: on its form, with its position relative to the form's client area or to
+// a frame drawn on it. Frames do not own their controls: every control is a child of the form,
+// so the tab order is the creation order across frames.
+struct Placement {
+  Form& form;
+  TwipsRect position;
+  int origin_left = 0;
+  int origin_top = 0;
+};
+
+// A child window on a form.
+class Control {
+ public:
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  HWND hwnd() const { return window_.get(); }
+  Form& form() const { return form_; }
+  // The position in twips, relative to the form's client area.
+  TwipsRect Position() const { return position_; }
+
+  std::wstring Text() const;
+  void SetText(std::wstring_view text);
+  void SetEnabled(bool enabled);
+  void SetVisible(bool visible);
+  bool Visible() const;
+  void SetFont(HFONT font);
+
+  static Control* FromWindow(HWND window);
+
+  // Notifications the form passes on from WM_COMMAND and WM_VSCROLL.
+  virtual void OnCommand(WORD /*code*/) {}
+  virtual void OnScroll(WORD /*code*/) {}
+
+ protected:
+  Control(const Placement& placement, const wchar_t* window_class, std::wstring_view text,
+          DWORD style, DWORD ex_style = 0);
+
+ private:
+  Form& form_;
+  TwipsRect position_;
+  UniqueWindow window_;
+};
+
+// Puts the controls in this order for the Tab key, the first first.
+void SetTabOrder(std::initializer_list<const Control*> controls);
+
+}  // namespace toolkit

@@ -1,0 +1,189 @@
+#include "toolkit/form.h"
+
+#include "toolkit/control.h"
+#include "toolkit/timer.h"
+
+namespace toolkit {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"VelamoForm";
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+
+void RegisterFormClass(HINSTANCE instance) {
+  WNDCLASSEXW window_class{};
+  if (GetClassInfoExW(instance, kFormClass, &window_class)) return;
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = DefWindowProcW;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  window_class.lpszClassName = kFormClass;
+  RegisterClassExW(&window_class);
+}
+
+}  // namespace
+
+Form::Form(Application& app, const FormStyle& style) : app_(app), style_(style) {
+  RegisterFormClass(app_.instance());
+  const DWORD ex_style = WS_EX_CONTROLPARENT | (style_.show_in_taskbar ? WS_EX_APPWINDOW : 0);
+  window_.reset(CreateWindowExW(ex_style, kFormClass, style_.caption.c_str(), kFormStyle,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                                nullptr, app_.instance(), nullptr));
+  SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrW(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::WindowProc));
+  if (style_.large_icon) SendMessageW(hwnd(), WM_SETICON, ICON_BIG, LPARAM(style_.large_icon));
+  if (style_.small_icon) SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, LPARAM(style_.small_icon));
+  FitClientArea();
+  app_.FormLoaded(*this);
+}
+
+Form::~Form() {
+  // The menu bar belongs to its Menu object, not to the window.
+  SetMenu(hwnd(), nullptr);
+  if (loaded_) app_.FormUnloaded(*this);
+}
+
+Form* Form::FromWindow(HWND window) {
+  if (!window ||
+      GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Form::WindowProc)) {
+    return nullptr;
+  }
+  return reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void Form::FitClientArea() {
+  const Twips& twips = app_.twips();
+  const int width = twips.ToPixels(style_.client_width);
+  const int height = twips.ToPixels(style_.client_height);
+  RECT frame{0, 0, width, height};
+  AdjustWindowRectEx(&frame, kFormStyle, GetMenu(hwnd()) != nullptr,
+                     GetWindowLongW(hwnd(), GWL_EXSTYLE));
+  SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // A menu bar that wraps to more lines takes more height than the estimate: correct for it.
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  if (client.bottom != height || client.right != width) {
+    RECT window_rect;
+    GetWindowRect(hwnd(), &window_rect);
+    SetWindowPos(hwnd(), nullptr, 0, 0, window_rect.right - window_rect.left + width - client.right,
+                 window_rect.bottom - window_rect.top + height - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void Form::Show() {
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+  if (!shown_once_) {
+    shown_once_ = true;
+    FocusFirstControl();
+  }
+}
+
+void Form::Hide() { ShowWindow(hwnd(), SW_HIDE); }
+
+bool Form::Unload(UnloadReason reason) {
+  if (!loaded_) return true;
+  std::int16_t cancel = 0;
+  if (QueryUnload) QueryUnload(cancel, reason);
+  if (cancel != 0) return false;
+  Hide();
+  loaded_ = false;
+  app_.FormUnloaded(*this);
+  return true;
+}
+
+void Form::FocusFirstControl() {
+  if (HWND first = GetNextDlgTabItem(hwnd(), nullptr, FALSE)) SetFocus(first);
+}
+
+UINT Form::AddCommand(std::function<void()> handler) {
+  const UINT id = next_command_++;
+  commands_.emplace(id, std::move(handler));
+  return id;
+}
+
+void Form::RemoveCommand(UINT id) { commands_.erase(id); }
+
+void Form::RunCommand(UINT id) {
+  const auto found = commands_.find(id);
+  if (found == commands_.end()) return;
+  // Copied: the handler may remove its own menu item.
+  const std::function<void()> handler = found->second;
+  if (handler) handler();
+}
+
+void Form::PopupMenu(HMENU menu, UINT flags) {
+  POINT at;
+  GetCursorPos(&at);
+  // Without the foreground, a menu opened from a tray icon would not close on a click elsewhere.
+  SetForegroundWindow(hwnd());
+  const UINT chosen =
+      TrackPopupMenuEx(menu, flags | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, hwnd(), nullptr);
+  PostMessageW(hwnd(), WM_NULL, 0, 0);
+  if (chosen != 0) RunCommand(chosen);
+}
+
+void Form::AddTimer(UINT_PTR id, Timer& timer) { timers_[id] = &timer; }
+
+void Form::RemoveTimer(UINT_PTR id) { timers_.erase(id); }
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  Form* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(window, message, wparam, lparam);
+  LRESULT result = 0;
+  form->app_.Raise([&] { result = form->HandleMessage(message, wparam, lparam); });
+  return result;
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (lparam != 0) {
+        if (Control* control = Control::FromWindow(reinterpret_cast<HWND>(lparam))) {
+          control->OnCommand(HIWORD(wparam));
+        }
+      } else if (HIWORD(wparam) == 0) {
+        RunCommand(LOWORD(wparam));
+      }
+      return 0;
+    case WM_VSCROLL:
+      if (Control* control = Control::FromWindow(reinterpret_cast<HWND>(lparam))) {
+        control->OnScroll(LOWORD(wparam));
+      }
+      return 0;
+    case WM_TIMER: {
+      const auto found = timers_.find(wparam);
+      if (found != timers_.end()) found->second->Tick();
+      return 0;
+    }
+    case WM_ACTIVATE:
+      // Give the focus back to the control that had it when the form was last left.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        saved_focus_ = GetFocus();
+      } else if (saved_focus_ && IsChild(hwnd(), saved_focus_)) {
+        SetFocus(saved_focus_);
+        return 0;
+      }
+      return DefWindowProcW(hwnd(), message, wparam, lparam);
+    case WM_CLOSE:
+      Unload(kUnloadFromControlMenu);
+      return 0;
+    case WM_QUERYENDSESSION: {
+      std::int16_t cancel = 0;
+      if (QueryUnload) QueryUnload(cancel, kUnloadFromWindows);
+      return cancel == 0;
+    }
+    case WM_ENDSESSION:
+      if (wparam && loaded_) {
+        loaded_ = false;
+        app_.FormUnloaded(*this);
+      }
+      return 0;
+    default:
+      return DefWindowProcW(hwnd(), message, wparam, lparam);
+  }
+}
+
+}  // namespace toolkit

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "toolkit/application.h"
+#include "toolkit/handles.h"
+
+namespace toolkit {
+
+class Timer;
+
+// Why a form is being unloaded, as the query-unload event reports it.
+enum UnloadReason : std::int16_t {
+  kUnloadFromControlMenu = 0,  // close box, system menu, Alt+F4
+  kUnloadFromCode = 1,
+  kUnloadFromWindows = 2,  // the session is ending
+};
+
+struct FormStyle {
+  std::wstring caption;
+  int client_width = 0;  // twips
+  int client_height = 0;
+  bool show_in_taskbar = true;
+  HICON large_icon = nullptr;
+  HICON small_icon = nullptr;
+};
+
+// A top-level window with a fixed single frame, no minimize or maximize button and a close box.
+// Constructing it loads it (hidden); Unload asks the query-unload event first.
+class Form {
+ public:
+  Form(Application& app, const FormStyle& style);
+  ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  HWND hwnd() const { return window_.get(); }
+  Application& app() const { return app_; }
+  bool loaded() const { return loaded_; }
+
+  // Shows the form modeless, without owner, and activates it.
+  void Show();
+  void Hide();
+  // Raises the query-unload event; unless it cancels, hides the form for good and reports it to
+  // the application (the last form ends the program). Returns whether the form unloaded.
+  bool Unload(UnloadReason reason = kUnloadFromCode);
+
+  // Makes the client area exactly the style's size, below the menu bar.
+  void FitClientArea();
+
+  // cancel: set non-zero to keep the form; reason: an UnloadReason.
+  std::function<void(std::int16_t& cancel, std::int16_t reason)> QueryUnload;
+
+  // Commands chosen from menus reach their handlers through ids allotted here.
+  UINT AddCommand(std::function<void()> handler);
+  void RemoveCommand(UINT id);
+  // Pops up `menu` at the mouse pointer and runs the chosen command, if any, after it closes.
+  void PopupMenu(HMENU menu, UINT flags);
+
+  void AddTimer(UINT_PTR id, Timer& timer);
+  void RemoveTimer(UINT_PTR id);
+
+  static Form* FromWindow(HWND window);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  void RunCommand(UINT id);
+  void FocusFirstControl();
+
+  Application& app_;
+  FormStyle style_;
+  UniqueWindow window_;
+  bool loaded_ = true;
+  bool shown_once_ = false;
+  HWND saved_focus_ = nullptr;
+  UINT next_command_ = 100;
+  std::map<UINT, std::function<void()>> commands_;
+  std::map<UINT_PTR, Timer*> timers_;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "toolkit/control.h"
+
+namespace toolkit {
+
+enum class Alignment { kLeft, kRight, kCenter };
+
+// Static text that wraps within its box and takes no focus.
+class Label : public Control {
+ public:
+  Label(const Placement& placement, std::wstring_view caption,
+        Alignment alignment = Alignment::kLeft);
+};
+
+// A single-line text box. Read-only boxes keep the look of an editable one.
+class TextBox : public Control {
+ public:
+  TextBox(const Placement& placement, std::wstring_view text, Alignment alignment, bool read_only);
+};
+
+}  // namespace toolkit

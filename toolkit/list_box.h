@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "toolkit/control.h"
+
+namespace toolkit {
+
+// An unsorted list box where each click toggles one line's selection.
+class ListBox : public Control {
+ public:
+  explicit ListBox(const Placement& placement);
+
+  int ListCount() const;
+  std::wstring List(int index) const;
+  bool Selected(int index) const;
+  void SetSelected(int index, bool selected);
+
+  void AddItem(std::wstring_view text);
+  // A line outside the list is a run-time error.
+  void RemoveItem(int index);
+  void Clear();
+};
+
+}  // namespace toolkit

@@ -1,0 +1,120 @@
+#include "toolkit/picture_box.h"
+
+#include <windowsx.h>
+
+#include "toolkit/form.h"
+
+namespace toolkit {
+namespace {
+
+constexpr wchar_t kPictureClass[] = L"VelamoPicture";
+
+const wchar_t* RegisteredPictureClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXW window_class{};
+  if (!GetClassInfoExW(instance, kPictureClass, &window_class)) {
+    window_class.cbSize = sizeof(window_class);
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = instance;
+    window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    window_class.lpszClassName = kPictureClass;
+    RegisterClassExW(&window_class);
+  }
+  return kPictureClass;
+}
+
+std::int16_t HeldButtons(WPARAM wparam) {
+  return static_cast<std::int16_t>(((wparam & MK_LBUTTON) ? 1 : 0) |
+                                   ((wparam & MK_RBUTTON) ? 2 : 0) |
+                                   ((wparam & MK_MBUTTON) ? 4 : 0));
+}
+
+std::int16_t ShiftState(WPARAM wparam) {
+  return static_cast<std::int16_t>(((wparam & MK_SHIFT) ? 1 : 0) | ((wparam & MK_CONTROL) ? 2 : 0) |
+                                   ((GetKeyState(VK_MENU) < 0) ? 4 : 0));
+}
+
+}  // namespace
+
+PictureBox::PictureBox(const Placement& placement, const PictureStyle& style)
+    : Control(placement,
+              RegisteredPictureClass(placement.form.app().instance(), &PictureBox::WindowProc), L"",
+              (style.visible ? WS_VISIBLE : 0) | WS_TABSTOP,
+              style.sunken_border ? WS_EX_CLIENTEDGE : 0),
+      style_(style) {}
+
+void PictureBox::SetMousePointer(std::int16_t pointer) {
+  mouse_pointer_ = pointer;
+  // Show the change at once while the box has the mouse, as during a drag.
+  POINT at;
+  GetCursorPos(&at);
+  if (GetCapture() == hwnd() || WindowFromPoint(at) == hwnd()) ShowPointer();
+}
+
+void PictureBox::ShowPointer() const {
+  if (mouse_pointer_ == kCustomPointer && style_.custom_cursor) {
+    SetCursor(style_.custom_cursor);
+  } else {
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  }
+}
+
+LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* box = static_cast<PictureBox*>(
+      reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+  if (!box) return DefWindowProcW(window, message, wparam, lparam);
+  LRESULT result = 0;
+  box->form().app().Raise([&] { result = box->HandleMessage(message, wparam, lparam); });
+  return result;
+}
+
+void PictureBox::Raise(const MouseHandler& handler, std::int16_t button, WPARAM wparam,
+                       LPARAM lparam) {
+  if (!handler) return;
+  const Twips& twips = form().app().twips();
+  handler(button, ShiftState(wparam), twips.ToTwips(GET_X_LPARAM(lparam)),
+          twips.ToTwips(GET_Y_LPARAM(lparam)));
+}
+
+LRESULT PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lparam) != HTCLIENT) break;
+      ShowPointer();
+      return TRUE;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      SetCapture(hwnd());
+      Raise(MouseDown,
+            message == WM_LBUTTONDOWN   ? 1
+            : message == WM_RBUTTONDOWN ? 2
+                                        : 4,
+            wparam, lparam);
+      return 0;
+    case WM_MOUSEMOVE:
+      Raise(MouseMove, HeldButtons(wparam), wparam, lparam);
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      // Let go of the mouse before the handler runs, so it may open other windows.
+      if (HeldButtons(wparam) == 0 && GetCapture() == hwnd()) ReleaseCapture();
+      Raise(MouseUp, message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4, wparam, lparam);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd(), message, wparam, lparam);
+}
+
+void PictureBox::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd(), &paint);
+  if (style_.picture) DrawIconEx(dc, 0, 0, style_.picture, 0, 0, 0, nullptr, DI_NORMAL);
+  EndPaint(hwnd(), &paint);
+}
+
+}  // namespace toolkit

@@ -1,0 +1,109 @@
+#include "win32/win32_os.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstring>
+#include <exception>
+
+#include "toolkit/application.h"
+#include "win32/handle_cast.h"
+
+namespace velamo {
+namespace {
+
+struct EnumContext {
+  const std::function<std::int32_t(Handle)>& callback;
+  std::exception_ptr error;
+};
+
+// An error in the callback must not unwind through the system's frames: it stops the
+// enumeration and is raised again once EnumWindows has returned.
+BOOL CALLBACK EnumProc(HWND window, LPARAM data) {
+  auto& context = *reinterpret_cast<EnumContext*>(data);
+  try {
+    return context.callback(ToHandle(window));
+  } catch (...) {
+    context.error = std::current_exception();
+    return FALSE;
+  }
+}
+
+}  // namespace
+
+std::u16string Win32Os::ApplicationPath() const {
+  const std::wstring path = toolkit::ApplicationPath();
+  return std::u16string(path.begin(), path.end());
+}
+
+std::string Win32Os::ToAnsi(std::u16string_view text) const {
+  if (text.empty()) return {};
+  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+  const int size = WideCharToMultiByte(CP_ACP, 0, wide, text.size(), nullptr, 0, nullptr, nullptr);
+  std::string ansi(size, '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide, text.size(), ansi.data(), size, nullptr, nullptr);
+  return ansi;
+}
+
+std::u16string Win32Os::FromAnsi(std::string_view text) const {
+  if (text.empty()) return {};
+  const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), text.size(), nullptr, 0);
+  std::u16string wide(size, u'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), text.size(), reinterpret_cast<wchar_t*>(wide.data()),
+                      size);
+  return wide;
+}
+
+void Win32Os::ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) {
+  HICON large_icon = nullptr;
+  HICON small_icon = nullptr;
+  if (::ExtractIconExA(file.c_str(), index, &large_icon, &small_icon, 1) == 0) return;
+  *large = ToHandle(large_icon);
+  *small = ToHandle(small_icon);
+}
+
+bool Win32Os::Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) {
+  // The shell reads the tip up to its NUL; a full 64-byte tip has none, so the record is passed
+  // with a zeroed tail behind it that the shell may read into but never past.
+  NOTIFYICONDATAA record{};
+  static_assert(sizeof(record) > sizeof(data));
+  std::memcpy(&record, data.data(), data.size());
+  return ::Shell_NotifyIconA(message, &record);
+}
+
+int Win32Os::GetWindowTextA(Handle window, char* buffer, int max_count) {
+  return ::GetWindowTextA(FromHandle<HWND>(window), buffer, max_count);
+}
+
+Handle Win32Os::GetClassLongA(Handle window, int index) {
+  return static_cast<Handle>(::GetClassLongA(FromHandle<HWND>(window), index));
+}
+
+int Win32Os::ShowWindow(Handle window, int command) {
+  return ::ShowWindow(FromHandle<HWND>(window), command);
+}
+
+int Win32Os::IsWindowVisible(Handle window) { return ::IsWindowVisible(FromHandle<HWND>(window)); }
+
+int Win32Os::IsIconic(Handle window) { return ::IsIconic(FromHandle<HWND>(window)); }
+
+Handle Win32Os::GetParent(Handle window) { return ToHandle(::GetParent(FromHandle<HWND>(window))); }
+
+Point Win32Os::GetCursorPos() {
+  POINT point{};
+  ::GetCursorPos(&point);
+  return Point{point.x, point.y};
+}
+
+Handle Win32Os::WindowFromPoint(Point point) {
+  return ToHandle(::WindowFromPoint(POINT{point.x, point.y}));
+}
+
+int Win32Os::EnumWindows(const std::function<std::int32_t(Handle window)>& callback) {
+  EnumContext context{callback, nullptr};
+  const BOOL result = ::EnumWindows(EnumProc, reinterpret_cast<LPARAM>(&context));
+  if (context.error) std::rethrow_exception(context.error);
+  return result;
+}
+
+}  // namespace velamo

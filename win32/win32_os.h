@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/os.h"
+
+namespace velamo {
+
+// The shared procedures' calls, made on the real Windows APIs.
+class Win32Os : public Os {
+ public:
+  std::u16string ApplicationPath() const override;
+  std::string ToAnsi(std::u16string_view text) const override;
+  std::u16string FromAnsi(std::string_view text) const override;
+  void ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) override;
+  bool Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) override;
+  int GetWindowTextA(Handle window, char* buffer, int max_count) override;
+  Handle GetClassLongA(Handle window, int index) override;
+  int ShowWindow(Handle window, int command) override;
+  int IsWindowVisible(Handle window) override;
+  int IsIconic(Handle window) override;
+  Handle GetParent(Handle window) override;
+  Point GetCursorPos() override;
+  Handle WindowFromPoint(Point point) override;
+  int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) override;
+};
+
+}  // namespace velamo
