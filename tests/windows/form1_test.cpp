@@ -38,7 +38,7 @@ class Form1Test : public ::testing::Test {
     return RECT{twips.ToPixels(left), twips.ToPixels(top), twips.ToPixels(left + width),
                 twips.ToPixels(top + height)};
   }
-  RECT ClientRectOf(HWND control) const {
+  RECT ClientRectOf(HWND control) {
     RECT rect;
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, form1_.form().hwnd(), reinterpret_cast<POINT*>(&rect), 2);
