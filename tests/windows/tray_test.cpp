@@ -24,7 +24,8 @@ RECT TraySlot(int order) {
   const int width = GetSystemMetrics(SM_CXSMICON) + 4;
   const int height = GetSystemMetrics(SM_CYSMICON) + 4;
   const int top = taskbar.top + (taskbar.bottom - taskbar.top - height) / 2;
-  return RECT{taskbar.right - width * (order + 1), top, taskbar.right - width * order, top + height};
+  return RECT{taskbar.right - width * (order + 1), top, taskbar.right - width * order,
+              top + height};
 }
 
 // The slot's pixels as the screen shows them.

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds Velamo.exe and starts it under Wine on Wine's Windows-like desktop: on $DISPLAY when
+# there is one, else on a virtual display, of which it saves a screenshot.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "$(id -u)" = 0 ]; then
+  bash tools/setup-debian.sh
+fi
+
+cmake --preset mingw -DBUILD_TESTING=OFF >/dev/null
+cmake --build --preset mingw --target Velamo
+
+home=$PWD/build/mingw/wine-run
+if [ -n "${DISPLAY:-}" ]; then
+  tests/wine/desktop.sh start "$home" --display "$DISPLAY"
+else
+  tests/wine/desktop.sh start "$home"
+fi
+trap 'tests/wine/desktop.sh stop "$home"' EXIT
+# shellcheck disable=SC1091
+. "$home/env"
+
+wine build/mingw/Velamo.exe &
+velamo=$!
+if [ -z "${SAVED_DISPLAY:-}" ] && ! xwininfo -root -tree | grep -q '"Velamo"'; then
+  for _ in $(seq 100); do
+    xwininfo -root -tree 2>/dev/null | grep -q '"Velamo"' && break
+    sleep 0.1
+  done
+fi
+sleep 1
+screenshot=$PWD/build/mingw/velamo-screenshot.png
+import -window root "$screenshot"
+echo "Velamo is running on display $DISPLAY; screenshot: $screenshot"
+echo "Quit it from its menu (ファイル > 終了) or press Ctrl+C here."
+wait "$velamo" || true
