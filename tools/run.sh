@@ -23,12 +23,10 @@ trap 'tests/wine/desktop.sh stop "$home"' EXIT
 
 wine build/mingw/Velamo.exe &
 velamo=$!
-if [ -z "${SAVED_DISPLAY:-}" ] && ! xwininfo -root -tree | grep -q '"Velamo"'; then
-  for _ in $(seq 100); do
-    xwininfo -root -tree 2>/dev/null | grep -q '"Velamo"' && break
-    sleep 0.1
-  done
-fi
+for _ in $(seq 100); do
+  xwininfo -root -tree 2>/dev/null | grep -q '"Velamo"' && break
+  sleep 0.1
+done
 sleep 1
 screenshot=$PWD/build/mingw/velamo-screenshot.png
 import -window root "$screenshot"
