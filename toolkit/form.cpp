@@ -81,6 +81,31 @@ void Form::Show() {
   }
 }
 
+void Form::ShowModal(Form& owner) {
+  modal_owner_ = owner.hwnd();
+  SetWindowLongPtrW(hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(modal_owner_));
+  RECT over, own;
+  GetWindowRect(modal_owner_, &over);
+  GetWindowRect(hwnd(), &own);
+  SetWindowPos(hwnd(), nullptr, over.left + ((over.right - over.left) - (own.right - own.left)) / 2,
+               over.top + ((over.bottom - over.top) - (own.bottom - own.top)) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EnableWindow(modal_owner_, FALSE);
+  Show();
+  MSG message;
+  while (loaded_) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // for the outer loop
+      break;
+    }
+    if (got == -1) break;
+    app_.DispatchOne(message);
+  }
+  EnableWindow(modal_owner_, TRUE);
+  modal_owner_ = nullptr;
+}
+
 void Form::Hide() { ShowWindow(hwnd(), SW_HIDE); }
 
 bool Form::Unload(UnloadReason reason) {
@@ -88,6 +113,8 @@ bool Form::Unload(UnloadReason reason) {
   std::int16_t cancel = 0;
   if (QueryUnload) QueryUnload(cancel, reason);
   if (cancel != 0) return false;
+  // The owner takes input again before this form goes, so the activation returns to it.
+  if (modal_owner_) EnableWindow(modal_owner_, TRUE);
   Hide();
   loaded_ = false;
   app_.FormUnloaded(*this);

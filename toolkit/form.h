@@ -45,6 +45,9 @@ class Form {
 
   // Shows the form modeless, without owner, and activates it.
   void Show();
+  // Shows the form centred over `owner`, which takes no input until this form unloads; returns
+  // then.
+  void ShowModal(Form& owner);
   void Hide();
   // Raises the query-unload event; unless it cancels, hides the form for good and reports it to
   // the application (the last form ends the program). Returns whether the form unloaded.
@@ -78,6 +81,7 @@ class Form {
   UniqueWindow window_;
   bool loaded_ = true;
   bool shown_once_ = false;
+  HWND modal_owner_ = nullptr;
   HWND saved_focus_ = nullptr;
   UINT next_command_ = 100;
   std::map<UINT, std::function<void()>> commands_;

@@ -143,6 +143,27 @@ TEST_F(ControlsTest, CloseBoxAsksTheQueryUnloadEventWhichMayCancel) {
   EXPECT_EQ(reasons, (std::vector<std::int16_t>{kUnloadFromControlMenu, kUnloadFromControlMenu}));
 }
 
+TEST_F(ControlsTest, ModalFormDisablesItsOwnerUntilItUnloads) {
+  form_.Show();
+  Form dialog(
+      app_,
+      {.caption = L"Modal", .client_width = 1500, .client_height = 1000, .show_in_taskbar = false});
+  bool owner_enabled_while_open = true;
+  HWND owner_while_open = nullptr;
+  dialog.QueryUnload = [&](std::int16_t&, std::int16_t) {
+    owner_enabled_while_open = IsWindowEnabled(form_.hwnd());
+    owner_while_open = GetWindow(dialog.hwnd(), GW_OWNER);
+  };
+  PostMessageW(dialog.hwnd(), WM_CLOSE, 0, 0);
+  dialog.ShowModal(form_);  // returns once the posted close has unloaded it
+
+  EXPECT_FALSE(owner_enabled_while_open);
+  EXPECT_EQ(owner_while_open, form_.hwnd());
+  EXPECT_TRUE(IsWindowEnabled(form_.hwnd()));
+  EXPECT_FALSE(dialog.loaded());
+  EXPECT_FALSE(IsWindowVisible(dialog.hwnd()));
+}
+
 TEST_F(ControlsTest, TimerTicksAtItsIntervalAndStopsAtZero) {
   Timer timer(form_);
   int ticks = 0;
@@ -191,6 +212,42 @@ TEST_F(ControlsTest, MenuItemArrayKeepsItsItemsInIndexOrder) {
 
   sub.SetEnabled(false);
   EXPECT_TRUE(GetMenuState(popup.handle(), 1, MF_BYPOSITION) & MF_GRAYED);
+}
+
+// While a pop-up menu runs its loop: notes where the menu opened and chooses its second item
+// with the keyboard, as a user would.
+RECT g_open_menu{};
+void CALLBACK ChooseSecondItem(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  GetWindowRect(FindWindowW(L"#32768", nullptr), &g_open_menu);
+  INPUT keys[6] = {};
+  const WORD presses[] = {VK_DOWN, VK_DOWN, VK_RETURN};
+  for (int i = 0; i < 3; ++i) {
+    keys[2 * i].type = keys[2 * i + 1].type = INPUT_KEYBOARD;
+    keys[2 * i].ki.wVk = keys[2 * i + 1].ki.wVk = presses[i];
+    keys[2 * i + 1].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(6, keys, sizeof(INPUT));
+}
+
+TEST_F(ControlsTest, PopupMenuOpensAtThePointerAndRunsTheChosenItem) {
+  form_.Show();
+  Menu popup(form_, Menu::Kind::kPopupOnly);
+  std::vector<int> chosen;
+  MenuItem first(popup, L"一つ目(&1)");
+  MenuItem second(popup, L"二つ目(&2)");
+  first.Click = [&] { chosen.push_back(1); };
+  second.Click = [&] { chosen.push_back(2); };
+  SetCursorPos(300, 200);
+  // The pointer moves asynchronously under some window systems: wait until it is there.
+  POINT at{};
+  for (int i = 0; i < 100 && GetCursorPos(&at) && (at.x != 300 || at.y != 200); ++i) Sleep(10);
+  SetTimer(nullptr, 0, 300, ChooseSecondItem);
+  form_.PopupMenu(popup.handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON);
+
+  EXPECT_EQ(chosen, std::vector<int>{2});
+  EXPECT_EQ(g_open_menu.left, 300);
+  EXPECT_EQ(g_open_menu.top, 200);
 }
 
 }  // namespace
