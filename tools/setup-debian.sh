@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang-format googletest libgtest-dev
   g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
-  wine wine32:i386 fonts-wine fonts-noto-cjk
-  xvfb xdotool x11-utils imagemagick icoutils locales python3
+  wine wine32:i386 fonts-wine fonts-noto-cjk fonts-ipafont-gothic fonts-ipafont-mincho
+  xvfb xdotool x11-utils libxfixes3 imagemagick icoutils locales python3
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

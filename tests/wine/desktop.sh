@@ -1,0 +1,265 @@
+#!/usr/bin/env bash
+# Starts or stops the Wine desktop the Windows-side tests run on.
+#
+#   desktop.sh start HOME [--display :N]   prefix HOME/prefix (made once), an Xvfb of its own
+#                                          unless --display is given, Wine's "shell" desktop
+#                                          (taskbar and notification area); writes HOME/env
+#   desktop.sh stop HOME                   ends that wineserver, its processes and that Xvfb
+#
+# Both are idempotent and need no terminal, so they can run from CI.
+set -euo pipefail
+
+readonly SCREEN=1024x768
+# Raise when the prefix set-up below changes, so old prefixes are made anew.
+readonly PREFIX_SETUP=4
+
+die() {
+  echo "desktop.sh: $*" >&2
+  exit 1
+}
+
+[ $# -ge 2 ] || die "usage: desktop.sh start|stop HOME [--display :N]"
+action=$1
+home=$(realpath -m "$2")
+shift 2
+given_display=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --display)
+      [ $# -ge 2 ] || die "--display needs a value"
+      given_display=$2
+      shift 2
+      ;;
+    --display=*)
+      given_display=${1#--display=}
+      shift
+      ;;
+    *) die "unknown option $1" ;;
+  esac
+done
+
+run=$home/run
+logs=$home/logs
+prefix=$home/prefix
+mkdir -p "$run" "$logs"
+
+export WINEPREFIX=$prefix
+export WINEARCH=win32
+export WINEDEBUG=-all
+# Wine's code page follows the locale its wineserver starts with: 932 for the Japanese UI.
+export LC_ALL=ja_JP.UTF-8
+# No Mono or Gecko install prompts, and no menu entries or file associations in $HOME.
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+unset WINESERVER WINELOADER
+
+# One start or stop at a time per HOME; fd 9 is closed for everything started in the background,
+# or the lock would live as long as they do.
+exec 9>"$run/lock"
+flock -w 600 9 || die "timed out waiting for another desktop.sh on $home"
+
+# Polls COMMAND every 0.1 s until it succeeds or SECONDS pass.
+wait_for() {
+  local seconds=$1
+  shift
+  local deadline=$((SECONDS + seconds))
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
+}
+
+# True when pid file $1 names a live process whose command line contains $2.
+alive() {
+  local pid
+  [ -f "$1" ] || return 1
+  pid=$(cat "$1")
+  [ -n "$pid" ] && [ -r "/proc/$pid/cmdline" ] && tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q -- "$2"
+}
+
+display_up() { xdpyinfo -display "$1" >/dev/null 2>&1; }
+
+desktop_window_up() {
+  xwininfo -display "$DISPLAY" -root -tree 2>/dev/null | grep -q '"shell - Wine desktop"'
+}
+
+# Wine's own background start-up (wineboot) for this prefix is still running.
+wineboot_running() {
+  local p
+  for p in /proc/[0-9]*; do
+    if { tr '\0' ' ' <"$p/cmdline"; } 2>/dev/null | grep -qi 'wineboot' &&
+      { tr '\0' '\n' <"$p/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then
+      return 0
+    fi
+  done
+  return 1
+}
+
+wineboot_done() { ! wineboot_running; }
+
+# The bottom strip (the taskbar) drawn and unchanged across two looks.
+taskbar_settled() {
+  local a b
+  a=$(import -display "$DISPLAY" -window root -crop 1024x40+0+728 rgb:- 2>/dev/null | md5sum)
+  sleep 0.3
+  b=$(import -display "$DISPLAY" -window root -crop 1024x40+0+728 rgb:- 2>/dev/null | md5sum)
+  [ "$a" = "$b" ] || return 1
+  # Not all black: explorer has painted.
+  [ "$(import -display "$DISPLAY" -window root -crop 1024x40+0+728 -format '%[fx:maxima.r+maxima.g+maxima.b]' info:- 2>/dev/null)" != "0" ]
+}
+
+running() {
+  [ -f "$home/env" ] || return 1
+  # shellcheck disable=SC1091
+  DISPLAY=$(. "$home/env" && echo "$DISPLAY")
+  export DISPLAY
+  display_up "$DISPLAY" && alive "$run/keeper.pid" 'sleep infinity' && desktop_window_up
+}
+
+find_wine_fonts() {
+  local dir
+  for dir in /usr/share/wine/fonts /usr/lib/wine/fonts /usr/local/share/wine/fonts /opt/wine*/share/wine/fonts; do
+    [ -f "$dir/marlett.ttf" ] && echo "$dir" && return 0
+  done
+  return 1
+}
+
+make_prefix() {
+  local ready=$prefix/.velamo-prefix
+  if [ -f "$ready" ] && [ "$(cat "$ready")" = "$PREFIX_SETUP" ]; then
+    return 0
+  fi
+  echo "desktop.sh: creating Wine prefix $prefix" >&2
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  rm -rf "$prefix"
+  # No display while booting: nothing to show yet.
+  DISPLAY="" wineboot -i </dev/null >"$logs/wineboot.log" 2>&1 9>&- || {
+    tail -20 "$logs/wineboot.log" >&2
+    die "wineboot failed"
+  }
+  cat >"$run/setup.reg" <<'EOF'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="shell"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"shell"="1024x768"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+EOF
+  DISPLAY="" wine regedit /S "$run/setup.reg" </dev/null >>"$logs/wineboot.log" 2>&1 9>&- ||
+    die "regedit failed"
+  # The fonts a Japanese Windows has, stood in for by the metric-compatible IPA fonts: dialog
+  # text then wraps where it would on Windows. Japanese names need a UTF-16 registry file.
+  printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' \
+    '"MS Shell Dlg"="IPAPGothic"' '"MS UI Gothic"="IPAPGothic"' \
+    '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ ゴシック"="IPAGothic"' \
+    '"ＭＳ Ｐ明朝"="IPAPMincho"' '"ＭＳ 明朝"="IPAMincho"' |
+    { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } >"$run/fonts.reg"
+  DISPLAY="" wine regedit /S "$run/fonts.reg" </dev/null >>"$logs/wineboot.log" 2>&1 9>&- ||
+    die "regedit failed"
+  # Debian's Wine looks for its own fonts (Marlett draws the caption buttons) outside the
+  # directory fonts-wine fills; the prefix's Fonts folder is always searched.
+  local fonts
+  if fonts=$(find_wine_fonts); then
+    cp -f "$fonts"/* "$prefix/drive_c/windows/Fonts/"
+  else
+    echo "desktop.sh: Wine's fonts (marlett.ttf) not found: caption buttons will show letters" >&2
+  fi
+  wineserver -w
+  echo "$PREFIX_SETUP" >"$ready"
+}
+
+start_xvfb() {
+  if [ -n "$given_display" ]; then
+    display_up "$given_display" || die "display $given_display does not answer"
+    DISPLAY=$given_display
+    rm -f "$run/xvfb.pid"
+    return 0
+  fi
+  if alive "$run/xvfb.pid" Xvfb && [ -f "$run/display" ] && display_up ":$(cat "$run/display")"; then
+    DISPLAY=:$(cat "$run/display")
+    return 0
+  fi
+  rm -f "$run/display"
+  # A background job of this script leads no process group, so setsid runs Xvfb in place: $! is it.
+  setsid Xvfb -displayfd 3 -screen 0 "${SCREEN}x24" -nolisten tcp -noreset \
+    3>"$run/display" </dev/null >"$logs/xvfb.log" 2>&1 9>&- &
+  echo $! >"$run/xvfb.pid"
+  wait_for 30 grep -q '[0-9]' "$run/display" || {
+    cat "$logs/xvfb.log" >&2
+    die "Xvfb did not start"
+  }
+  DISPLAY=:$(tr -dc '0-9' <"$run/display")
+  wait_for 10 display_up "$DISPLAY" || die "Xvfb on $DISPLAY does not answer"
+}
+
+write_env() {
+  cat >"$home/env.tmp" <<EOF
+export DISPLAY='$DISPLAY'
+export WINEPREFIX='$WINEPREFIX'
+export WINEARCH='$WINEARCH'
+export WINEDEBUG='$WINEDEBUG'
+export LC_ALL='$LC_ALL'
+export WINEDLLOVERRIDES='$WINEDLLOVERRIDES'
+EOF
+  mv "$home/env.tmp" "$home/env"
+}
+
+stop_all() {
+  rm -f "$home/env"
+  if [ -d "$prefix" ]; then
+    timeout 30 wineserver -k 2>/dev/null || true
+  fi
+  local f
+  for f in keeper explorer; do
+    if [ -f "$run/$f.pid" ]; then
+      local pid
+      pid=$(cat "$run/$f.pid")
+      # Each was started by setsid, so its process id is its group's.
+      if [ -n "$pid" ] && [ -d "/proc/$pid" ]; then
+        kill -- "-$pid" 2>/dev/null || true
+      fi
+      rm -f "$run/$f.pid"
+    fi
+  done
+  if alive "$run/xvfb.pid" Xvfb; then
+    local pid
+    pid=$(cat "$run/xvfb.pid")
+    kill "$pid" 2>/dev/null || true
+    wait_for 10 test ! -d "/proc/$pid" || kill -9 "$pid" 2>/dev/null || true
+  fi
+  rm -f "$run/xvfb.pid" "$run/display"
+}
+
+start_all() {
+  if running; then
+    return 0
+  fi
+  stop_all
+  make_prefix
+  start_xvfb
+  export DISPLAY
+  # The keeper is a Wine process that waits forever: while it lives, the desktop has a user
+  # and explorer keeps it open between test programs.
+  setsid bash -c 'sleep infinity | wine cmd.exe' </dev/null >"$logs/keeper.log" 2>&1 9>&- &
+  echo $! >"$run/keeper.pid"
+  setsid wine explorer.exe "/desktop=shell,$SCREEN" </dev/null >"$logs/explorer.log" 2>&1 9>&- &
+  echo $! >"$run/explorer.pid"
+  wait_for 60 desktop_window_up || {
+    tail -20 "$logs/explorer.log" >&2
+    die "the Wine desktop did not appear"
+  }
+  wait_for 60 wineboot_done || die "wineboot did not finish"
+  wait_for 30 taskbar_settled || die "the taskbar did not settle"
+  alive "$run/keeper.pid" 'sleep infinity' || die "the keeper process ended"
+  write_env
+}
+
+case $action in
+  start) start_all ;;
+  stop) stop_all ;;
+  *) die "unknown action $action (start or stop)" ;;
+esac
