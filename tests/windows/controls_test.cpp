@@ -81,6 +81,23 @@ TEST_F(ControlsTest, ControlArrayLoadsAndUnloadsWindowsByIndex) {
   EXPECT_EQ(ErrorOf([&] { boxes(-1); }), RuntimeErrorCode::kNoSuchElement);
 }
 
+TEST_F(ControlsTest, ErrorEscapingAnEventHandlerGoesToTheRuntimeErrorHandler) {
+  std::vector<RuntimeErrorCode> reported;
+  app_.on_runtime_error = [&](std::exception_ptr error) {
+    try {
+      std::rethrow_exception(error);
+    } catch (const RuntimeError& runtime_error) {
+      reported.push_back(runtime_error.code());
+    }
+  };
+  ListBox list(Placement{form_, {0, 0, 2000, 1500}});
+  VScrollBar bar(Placement{form_, {0, 0, 255, 495}}, {.min = 0, .max = 10}, 0);
+  bar.Change = [&] { list.RemoveItem(5); };
+  // The error is raised inside the window procedure and must not unwind through the system.
+  SendMessageW(form_.hwnd(), WM_VSCROLL, SB_LINEDOWN, LPARAM(bar.hwnd()));
+  EXPECT_EQ(reported, std::vector<RuntimeErrorCode>{RuntimeErrorCode::kInvalidProcedureCall});
+}
+
 TEST_F(ControlsTest, ScrollBarWithMinimumAtTheTopGrowsUpwards) {
   VScrollBar bar(Placement{form_, {0, 0, 255, 495}}, {.min = 500, .max = 0}, 0);
   int changes = 0;
