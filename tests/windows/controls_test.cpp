@@ -255,10 +255,18 @@ TEST_F(ControlsTest, PopupMenuOpensAtThePointerAndRunsTheChosenItem) {
   MenuItem second(popup, L"二つ目(&2)");
   first.Click = [&] { chosen.push_back(1); };
   second.Click = [&] { chosen.push_back(2); };
-  SetCursorPos(300, 200);
-  // The pointer moves asynchronously under some window systems: wait until it is there.
+  // Moved as by the mouse, and waited for: the window system may move the pointer late.
+  INPUT move{.type = INPUT_MOUSE};
+  move.mi.dx = MulDiv(300, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  move.mi.dy = MulDiv(200, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &move, sizeof(move));
   POINT at{};
-  for (int i = 0; i < 100 && GetCursorPos(&at) && (at.x != 300 || at.y != 200); ++i) Sleep(10);
+  for (int settled = 0, i = 0; settled < 5 && i < 200; ++i) {
+    Sleep(10);
+    GetCursorPos(&at);
+    settled = at.x == 300 && at.y == 200 ? settled + 1 : 0;
+  }
   SetTimer(nullptr, 0, 300, ChooseSecondItem);
   form_.PopupMenu(popup.handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON);
 
