@@ -8,10 +8,12 @@ if [ "$(id -u)" = 0 ]; then
   bash tools/setup-debian.sh
 fi
 
-cmake --preset mingw -DBUILD_TESTING=OFF >/dev/null
-cmake --build --preset mingw --target Velamo
+# A build tree of its own, without the tests, so the test build keeps its settings.
+build=$PWD/build/run
+cmake --preset mingw -B "$build" -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" --target Velamo
 
-home=$PWD/build/mingw/wine-run
+home=$build/wine
 if [ -n "${DISPLAY:-}" ]; then
   tests/wine/desktop.sh start "$home" --display "$DISPLAY"
 else
@@ -21,15 +23,15 @@ trap 'tests/wine/desktop.sh stop "$home"' EXIT
 # shellcheck disable=SC1091
 . "$home/env"
 
-wine build/mingw/Velamo.exe &
+wine "$build/Velamo.exe" &
 velamo=$!
 for _ in $(seq 100); do
   xwininfo -root -tree 2>/dev/null | grep -q '"Velamo"' && break
   sleep 0.1
 done
 sleep 1
-screenshot=$PWD/build/mingw/velamo-screenshot.png
+screenshot=$build/velamo-screenshot.png
 import -window root "$screenshot"
 echo "Velamo is running on display $DISPLAY; screenshot: $screenshot"
-echo "Quit it from its menu (ファイル > 終了) or press Ctrl+C here."
+echo "Close its window to quit, or press Ctrl+C here."
 wait "$velamo" || true

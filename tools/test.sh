@@ -8,10 +8,10 @@ if [ "$(id -u)" = 0 ]; then
   bash tools/setup-debian.sh
 fi
 
-cmake --preset host
+cmake --preset host -DBUILD_TESTING=ON
 cmake --build --preset host
 ctest --preset host
 
-cmake --preset mingw
+cmake --preset mingw -DBUILD_TESTING=ON
 cmake --build --preset mingw
 ctest --preset mingw
