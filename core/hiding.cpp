@@ -9,11 +9,7 @@ constexpr std::int32_t kContinue = -1;  // True: the enumeration goes on
 
 }  // namespace
 
-Index Module1::NextIndex() const {
-  const int next = UpperBound() + 1;
-  if (next > 32767) throw RuntimeError(RuntimeErrorCode::kOverflow);
-  return static_cast<Index>(next);
-}
+Index Module1::NextIndex() const { return CheckedInt16(UpperBound() + 1); }
 
 std::u16string Module1::ReadTitle(Handle window) {
   std::string buffer = os_.ToAnsi(std::u16string(kTitleBufferLength, u'\0'));

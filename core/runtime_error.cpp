@@ -40,6 +40,11 @@ std::u16string Explain(RuntimeErrorCode code) {
 RuntimeError::RuntimeError(RuntimeErrorCode code)
     : std::runtime_error(Describe(code)), code_(code) {}
 
+std::int16_t CheckedInt16(int value) {
+  if (value < INT16_MIN || value > INT16_MAX) throw RuntimeError(RuntimeErrorCode::kOverflow);
+  return static_cast<std::int16_t>(value);
+}
+
 std::u16string RuntimeErrorMessage(RuntimeErrorCode code) {
   std::u16string number;
   for (char c : std::to_string(static_cast<int>(code))) number += static_cast<char16_t>(c);

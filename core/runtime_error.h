@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -23,6 +24,9 @@ class RuntimeError : public std::runtime_error {
  private:
   RuntimeErrorCode code_;
 };
+
+// `value` as a 16-bit integer; a value outside that range is an overflow error.
+std::int16_t CheckedInt16(int value);
 
 // The message shown to the user, for example "実行時エラー
 // '9':\n\nインデックスが有効範囲にありません。".

@@ -44,13 +44,6 @@ constexpr wchar_t kTableFullMessage[] =
     L"隠しているウインドウが多すぎるため、これ以上ウインドウを隠せません。\n"
     L"いくつかのウインドウを元に戻してから、もう一度お試しください。";
 
-// Products of 16-bit values stay 16-bit: a result past that range is an overflow error.
-std::int16_t Checked16BitProduct(std::int16_t a, std::int16_t b) {
-  const int product = a * b;
-  if (product < -32768 || product > 32767) throw RuntimeError(RuntimeErrorCode::kOverflow);
-  return static_cast<std::int16_t>(product);
-}
-
 // Tray callback boxes: invisible, one per registered icon.
 constexpr TwipsRect kCallbackBox = {0, 0, 15, 15};
 
@@ -175,7 +168,7 @@ void Form1::Timer1_Timer() { Command1_Click(); }
 
 void Form1::VScroll1_Change() {
   Text1.SetText(std::to_wstring(VScroll1.Value()));
-  Timer1.SetInterval(Checked16BitProduct(VScroll1.Value(), 10));
+  Timer1.SetInterval(CheckedInt16(VScroll1.Value() * 10));
 }
 
 void Form1::Picture3_MouseMove(std::int16_t button, std::int16_t, double, double) {

@@ -30,19 +30,9 @@ Control* Control::FromWindow(HWND window) {
   return reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-std::wstring Control::Text() const {
-  std::wstring text(GetWindowTextLengthW(hwnd()) + 1, L'\0');
-  text.resize(GetWindowTextW(hwnd(), text.data(), text.size()));
-  return text;
-}
-
 void Control::SetText(std::wstring_view text) {
   SetWindowTextW(hwnd(), std::wstring(text).c_str());
 }
-
-void Control::SetEnabled(bool enabled) { EnableWindow(hwnd(), enabled); }
-
-void Control::SetVisible(bool visible) { ShowWindow(hwnd(), visible ? SW_SHOWNA : SW_HIDE); }
 
 bool Control::Visible() const { return GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE; }
 

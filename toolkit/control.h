@@ -42,10 +42,7 @@ class Control {
   // The position in twips, relative to the form's client area.
   TwipsRect Position() const { return position_; }
 
-  std::wstring Text() const;
   void SetText(std::wstring_view text);
-  void SetEnabled(bool enabled);
-  void SetVisible(bool visible);
   bool Visible() const;
   void SetFont(HFONT font);
 

@@ -86,11 +86,6 @@ void MenuItem::SetCaption(std::wstring_view caption) {
   parent_.Refresh();
 }
 
-void MenuItem::SetEnabled(bool enabled) {
-  EnableMenuItem(parent_.handle(), id_, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-  parent_.Refresh();
-}
-
 MenuItemArray::MenuItemArray(Menu& parent, std::wstring_view first_caption, ClickHandler click)
     : parent_(parent), click_(std::move(click)), items_([this](std::int16_t index) {
         int position = -1;

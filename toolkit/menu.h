@@ -49,7 +49,6 @@ class MenuItem {
 
   UINT id() const { return id_; }
   void SetCaption(std::wstring_view caption);
-  void SetEnabled(bool enabled);
   std::function<void()> Click;
 
  private:

@@ -28,6 +28,20 @@ std::int16_t HeldButtons(WPARAM wparam) {
                                    ((wparam & MK_MBUTTON) ? 4 : 0));
 }
 
+// The button a press or release message is about: 1 left, 2 right, 4 middle.
+std::int16_t ButtonOf(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      return 1;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      return 2;
+    default:
+      return 4;
+  }
+}
+
 std::int16_t ShiftState(WPARAM wparam) {
   return static_cast<std::int16_t>(((wparam & MK_SHIFT) ? 1 : 0) | ((wparam & MK_CONTROL) ? 2 : 0) |
                                    ((GetKeyState(VK_MENU) < 0) ? 4 : 0));
@@ -88,11 +102,7 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
       SetCapture(hwnd());
-      Raise(MouseDown,
-            message == WM_LBUTTONDOWN   ? 1
-            : message == WM_RBUTTONDOWN ? 2
-                                        : 4,
-            wparam, lparam);
+      Raise(MouseDown, ButtonOf(message), wparam, lparam);
       return 0;
     case WM_MOUSEMOVE:
       Raise(MouseMove, HeldButtons(wparam), wparam, lparam);
@@ -102,7 +112,7 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_MBUTTONUP:
       // Let go of the mouse before the handler runs, so it may open other windows.
       if (HeldButtons(wparam) == 0 && GetCapture() == hwnd()) ReleaseCapture();
-      Raise(MouseUp, message == WM_LBUTTONUP ? 1 : message == WM_RBUTTONUP ? 2 : 4, wparam, lparam);
+      Raise(MouseUp, ButtonOf(message), wparam, lparam);
       return 0;
     default:
       break;

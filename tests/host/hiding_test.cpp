@@ -5,20 +5,18 @@
 #include "core/module1.h"
 #include "tests/host/recording_form.h"
 #include "tests/host/recording_os.h"
+#include "tests/host/tray_bytes.h"
 
 namespace velamo {
 namespace {
+
+using testing::FieldAt;
 
 using Calls = std::vector<std::string>;
 using Window = testing::RecordingOs::Window;
 using testing::RecordingForm;
 
 constexpr Handle kFallback = 0x201;
-
-std::uint32_t FieldAt(const TrayBytes& bytes, std::size_t offset) {
-  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
-         static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
-}
 
 class HidingTest : public ::testing::Test {
  protected:

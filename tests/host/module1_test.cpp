@@ -94,6 +94,19 @@ TEST_F(Module1Test, IndexOutsideTheTableIsARuntimeErrorBeforeAnyShellCall) {
   EXPECT_TRUE(os_.notify_calls.empty());
 }
 
+TEST(RuntimeErrorTest, SixteenBitValuesPastTheirRangeOverflow) {
+  EXPECT_EQ(CheckedInt16(32767), 32767);
+  EXPECT_EQ(CheckedInt16(-32768), -32768);
+  for (int outside : {32768, -32769, 500 * 100}) {
+    try {
+      CheckedInt16(outside);
+      ADD_FAILURE() << outside << " fitted";
+    } catch (const RuntimeError& error) {
+      EXPECT_EQ(error.code(), RuntimeErrorCode::kOverflow);
+    }
+  }
+}
+
 TEST(RuntimeErrorTest, MessageNamesTheNumberAndTheCause) {
   EXPECT_EQ(RuntimeErrorMessage(RuntimeErrorCode::kSubscriptOutOfRange),
             u"実行時エラー '9':\n\nインデックスが有効範囲にありません。");

@@ -5,14 +5,12 @@
 #include <string>
 
 #include "tests/host/recording_os.h"
+#include "tests/host/tray_bytes.h"
 
 namespace velamo {
 namespace {
 
-std::uint32_t FieldAt(const TrayBytes& bytes, std::size_t offset) {
-  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
-         static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
-}
+using testing::FieldAt;
 
 std::string TipBytes(const TrayBytes& bytes) {
   return std::string(bytes.begin() + 24, bytes.end());

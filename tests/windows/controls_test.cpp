@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/runtime_error.h"
+#include "tests/windows/real_input.h"
 #include "toolkit/application.h"
 #include "toolkit/control_array.h"
 #include "toolkit/form.h"
@@ -255,18 +256,7 @@ TEST_F(ControlsTest, PopupMenuOpensAtThePointerAndRunsTheChosenItem) {
   MenuItem second(popup, L"二つ目(&2)");
   first.Click = [&] { chosen.push_back(1); };
   second.Click = [&] { chosen.push_back(2); };
-  // Moved as by the mouse, and waited for: the window system may move the pointer late.
-  INPUT move{.type = INPUT_MOUSE};
-  move.mi.dx = MulDiv(300, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  move.mi.dy = MulDiv(200, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &move, sizeof(move));
-  POINT at{};
-  for (int settled = 0, i = 0; settled < 5 && i < 200; ++i) {
-    Sleep(10);
-    GetCursorPos(&at);
-    settled = at.x == 300 && at.y == 200 ? settled + 1 : 0;
-  }
+  velamo::testing::MovePointerTo({300, 200});
   SetTimer(nullptr, 0, 300, ChooseSecondItem);
   form_.PopupMenu(popup.handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON);
 

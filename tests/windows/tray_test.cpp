@@ -7,14 +7,18 @@
 
 #include "core/module1.h"
 #include "core/tray_notification.h"
+#include "tests/windows/real_input.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
+#include "toolkit/handles.h"
 #include "toolkit/picture_box.h"
 #include "win32/handle_cast.h"
 #include "win32/win32_os.h"
 
 namespace velamo {
 namespace {
+
+using testing::MouseAt;
 
 // Icons stand at the right end of the taskbar, right to left in the order they were added, each
 // a small icon with a 2-pixel border.
@@ -31,23 +35,11 @@ RECT TraySlot(int order) {
 // The slot's pixels as the screen shows them.
 std::vector<COLORREF> PixelsOf(const RECT& slot) {
   std::vector<COLORREF> pixels;
-  HDC screen = GetDC(nullptr);
+  toolkit::WindowDc screen(nullptr);
   for (int y = slot.top; y < slot.bottom; ++y) {
-    for (int x = slot.left; x < slot.right; ++x) pixels.push_back(GetPixel(screen, x, y));
+    for (int x = slot.left; x < slot.right; ++x) pixels.push_back(GetPixel(screen.get(), x, y));
   }
-  ReleaseDC(nullptr, screen);
   return pixels;
-}
-
-// Real input, as from the mouse: a move to the point, then the given button events there.
-void MouseAt(POINT at, std::initializer_list<DWORD> buttons) {
-  std::vector<INPUT> inputs(1 + buttons.size(), INPUT{.type = INPUT_MOUSE});
-  inputs[0].mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  inputs[0].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  int i = 1;
-  for (DWORD button : buttons) inputs[i++].mi.dwFlags = button;
-  SendInput(inputs.size(), inputs.data(), sizeof(INPUT));
 }
 
 // Like a hand on the mouse: onto the icon, a moment's rest, then the click.
