@@ -8,18 +8,21 @@ if [ "$(id -u)" = 0 ]; then
   bash tools/setup-debian.sh
 fi
 
-# A build tree of its own, without the tests, so the test build keeps its settings.
+# A build tree of its own, without the tests, so the test build keeps its settings. Where this
+# machine runs no 32-bit code, the same program is built for 64-bit Windows.
+preset=mingw
+[ "$(tools/desktop.sh arch)" = wine32 ] || preset=wine64
 build=$PWD/build/run
-cmake --preset mingw -B "$build" -DBUILD_TESTING=OFF >/dev/null
+cmake --preset $preset -B "$build" -DBUILD_TESTING=OFF -DVELAMO_WINE_TESTS=OFF >/dev/null
 cmake --build "$build" --target Velamo
 
 home=$build/wine
 if [ -n "${DISPLAY:-}" ]; then
-  tests/wine/desktop.sh start "$home" --display "$DISPLAY"
+  tools/desktop.sh start "$home" --display "$DISPLAY"
 else
-  tests/wine/desktop.sh start "$home"
+  tools/desktop.sh start "$home"
 fi
-trap 'tests/wine/desktop.sh stop "$home"' EXIT
+trap 'tools/desktop.sh stop "$home"' EXIT
 # shellcheck disable=SC1091
 . "$home/env"
 

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs what building and testing Velamo needs on Debian 12 (run as root).
+# Installs what building and testing Velamo needs on Debian 12 (run as root). Both Wines: some
+# kernels run no 32-bit code, and the tests then run a 64-bit build under wine64.
 # Does nothing for packages that are already there.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang-format googletest libgtest-dev
-  g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
-  wine wine32:i386 fonts-wine fonts-noto-cjk fonts-ipafont-gothic fonts-ipafont-mincho
+  g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 mingw-w64-i686-dev binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64 fonts-wine fonts-noto-cjk fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xdotool x11-utils libxfixes3 imagemagick icoutils locales python3
 )
 

@@ -63,11 +63,21 @@ void Win32Os::ExtractIconExA(const std::string& file, int index, Handle* large, 
 }
 
 bool Win32Os::Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) {
-  // The shell reads the tip up to its NUL; a full 64-byte tip has none, so the record is passed
-  // with a zeroed tail behind it that the shell may read into but never past.
+  // The record's fields laid into the system's structure: on 32-bit Windows the same 88 bytes.
+  // A full 64-byte tip has no NUL, so the zeroed tail behind it ends the shell's read.
+  const auto field = [&data](std::size_t offset) {
+    std::uint32_t value;
+    std::memcpy(&value, data.data() + offset, sizeof value);
+    return value;
+  };
   NOTIFYICONDATAA record{};
-  static_assert(sizeof(record) > sizeof(data));
-  std::memcpy(&record, data.data(), data.size());
+  record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  record.hWnd = FromHandle<HWND>(field(4));
+  record.uID = field(8);
+  record.uFlags = field(12);
+  record.uCallbackMessage = field(16);
+  record.hIcon = FromHandle<HICON>(field(20));
+  std::memcpy(record.szTip, data.data() + 24, kTipLength);
   return ::Shell_NotifyIconA(message, &record);
 }
 
@@ -76,7 +86,7 @@ int Win32Os::GetWindowTextA(Handle window, char* buffer, int max_count) {
 }
 
 Handle Win32Os::GetClassLongA(Handle window, int index) {
-  return static_cast<Handle>(::GetClassLongA(FromHandle<HWND>(window), index));
+  return static_cast<Handle>(::GetClassLongPtrA(FromHandle<HWND>(window), index));
 }
 
 int Win32Os::ShowWindow(Handle window, int command) {

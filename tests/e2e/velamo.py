@@ -1,79 +1,65 @@
 """The real Velamo.exe on the test desktop, seen and driven as a user would."""
 
 import os
-from pathlib import Path
+import subprocess
+import time
 
-from harness import child_windows, refresh, wait_until
+from harness import DesktopTest, center, wait_until
 
-MAIN_TITLE = "Velamo"
-MAIN_CLASS = "VelamoForm"
-PICTURE_CLASS = "VelamoPicture"
-
-
-def velamo_exe():
-    return Path(os.environ["VELAMO_EXE"])
+EXE = os.environ["VELAMO_EXE"]
 
 
-class Velamo:
-    """A running Velamo: its main window, its controls, and the crosshair to drag."""
+class VelamoTest(DesktopTest):
+    """Starts Velamo (after any left over by an earlier test) and finds its controls."""
 
-    def __init__(self, session, exe=None):
-        self.session = session
-        clear_stale_tray_icons(session)
-        self.exe = Path(exe or velamo_exe())
-        self.process = session.start(self.exe, cwd=self.exe.parent)
-        self.window = session.wait_for_window(title=MAIN_TITLE, cls=MAIN_CLASS, timeout=30)
-        wait_until(lambda: refresh(session.probe, self.window).visible, 10, what="Velamo shown")
+    def setUp(self):
+        super().setUp()
+        subprocess.run(["pkill", "-f", "Velamo.exe"], check=False)
+        wait_until(lambda: not self.probe.windows("Velamo", "VelamoForm"), 10, "no Velamo left")
+        wait_until(self.tray.sweep, 10, "no tray icon left")
+        self.velamo = self.start_velamo()
 
-    def refreshed(self):
-        return refresh(self.session.probe, self.window)
+    def start_velamo(self):
+        process = self.start(EXE)
+        self.main = self.probe.window("Velamo", "VelamoForm", timeout=30)
+        wait_until(lambda: self.probe.visible(self.main), 10, "Velamo shown")
+        return process
 
-    def controls(self, cls=None, text=None):
-        return child_windows(self.session.probe, self.window.hwnd, cls=cls, text=text)
-
-    def control(self, cls=None, text=None):
-        found = self.controls(cls, text)
-        if len(found) != 1:
-            raise LookupError(f"{len(found)} controls of class {cls!r} with text {text!r}")
+    def control(self, cls, text=None):
+        found = [h for h in self.probe.children(self.main) if self.probe.cls(h) == cls and
+                 (text is None or self.probe.text(h) == text) and self.probe.visible(h)]
+        self.assertEqual(len(found), 1, f"one {cls} {text!r}")
         return found[0]
 
-    def screen_rect(self, control):
-        """A control's rectangle in screen coordinates."""
-        r = control.client_rect
-        return r.offset(self.refreshed().client.left, self.refreshed().client.top)
-
-    def center_of(self, control):
-        return self.screen_rect(control).center
-
-    def crosshair(self):
-        return next(c for c in self.controls(cls=PICTURE_CLASS) if c.visible)
+    def center_of(self, hwnd):
+        return center(self.probe.rect(hwnd))
 
     def list_items(self):
-        answer = self.session.probe.listbox(self.control(cls="ListBox").hwnd)
-        return [item["text"] for item in answer["items"]]
+        return self.probe.list_items(self.control("ListBox"))
 
-    def interval_text(self):
-        return self.control(cls="Edit").title
+    def crosshair(self):
+        return self.center_of(self.control("VelamoPicture"))
+
+    def drop_on(self, point):
+        self.screen.drag(self.crosshair(), point)
+
+    def click_button(self, text):
+        self.screen.click(*self.center_of(self.control("Button", text)))
 
     def scroll_arrow(self, up):
-        """The middle of the scroll bar's up or down arrow."""
-        bar = self.screen_rect(self.control(cls="ScrollBar"))
-        # A short bar is all arrows: each takes half, so stay near the ends.
-        return (bar.left + bar.right) // 2, bar.top + 4 if up else bar.bottom - 5
+        left, top, right, bottom = self.probe.rect(self.control("ScrollBar"))
+        return (left + right) // 2, top + 4 if up else bottom - 5
 
-    def drop_crosshair_on(self, point, steps=12):
-        """Presses on the crosshair, drags to point and releases there."""
-        self.session.input.drag(self.center_of(self.crosshair()), point, steps=steps)
+    def wait_hidden(self, *windows):
+        for hwnd in windows:
+            wait_until(lambda: not self.probe.visible(hwnd), 5, f"window {hwnd:#x} hidden")
 
+    def wait_listed(self, titles, icons=None):
+        wait_until(lambda: self.list_items() == titles, 5, f"the list showing {titles}")
+        self.tray.wait_count(len(titles) if icons is None else icons)
 
-def clear_stale_tray_icons(session):
-    """Icons left by programs of earlier tests that were ended without removing them stay until
-    the pointer passes over them once their window is gone, as on Windows: pass over them until
-    none is left."""
-    def swept():
-        count = session.tray_icon_count()
-        for k in reversed(range(count)):
-            session.input.move(*session.tray_icon_rect(k).center)
-        session.input.move(512, 300)
-        return session.tray_icon_count() == 0
-    wait_until(swept, 10, what="stale tray icons to go")
+    def open_menus(self):
+        return [m for m in self.probe.windows(cls="#32768") if self.probe.visible(m)]
+
+    def settle(self, seconds=0.5):
+        time.sleep(seconds)

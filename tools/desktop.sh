@@ -1,22 +1,32 @@
 #!/usr/bin/env bash
-# Starts or stops the Wine desktop the Windows-side tests run on.
+# Starts or stops a Wine desktop to run Velamo and its tests on.
 #
 #   desktop.sh start HOME [--display :N]   prefix HOME/prefix (made once), an Xvfb of its own
 #                                          unless --display is given, Wine's "shell" desktop
 #                                          (taskbar and notification area); writes HOME/env
 #   desktop.sh stop HOME                   ends that wineserver, its processes and that Xvfb
+#   desktop.sh arch                        prints wine32 when this machine runs 32-bit code,
+#                                          else wine64 (some kernels run no 32-bit code)
 #
-# Both are idempotent and need no terminal, so they can run from CI.
+# Start and stop are idempotent and need no terminal, so they can run from CI.
 set -euo pipefail
 
 readonly SCREEN=1024x768
 # Raise when the prefix set-up below changes, so old prefixes are made anew.
-readonly PREFIX_SETUP=4
+readonly PREFIX_SETUP=5
 
 die() {
   echo "desktop.sh: $*" >&2
   exit 1
 }
+
+wine_arch() {
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo wine32; else echo wine64; fi
+}
+if [ "${1:-}" = arch ]; then
+  wine_arch
+  exit 0
+fi
 
 [ $# -ge 2 ] || die "usage: desktop.sh start|stop HOME [--display :N]"
 action=$1
@@ -44,13 +54,23 @@ prefix=$home/prefix
 mkdir -p "$run" "$logs"
 
 export WINEPREFIX=$prefix
-export WINEARCH=win32
+unset WINESERVER WINELOADER
+# A 64-bit Wine where 32-bit code cannot run: Debian's wine script would pick the 32-bit loader.
+if [ "$(wine_arch)" = wine32 ]; then
+  export WINEARCH=win32
+else
+  export WINEARCH=win64
+  mkdir -p "$home/bin"
+  printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$home/bin/wine"
+  ln -sf /usr/lib/wine/wineserver64 "$home/bin/wineserver"
+  chmod +x "$home/bin/wine"
+  export PATH=$home/bin:$PATH WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
+fi
 export WINEDEBUG=-all
 # Wine's code page follows the locale its wineserver starts with: 932 for the Japanese UI.
 export LC_ALL=ja_JP.UTF-8
 # No Mono or Gecko install prompts, and no menu entries or file associations in $HOME.
 export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
-unset WINESERVER WINELOADER
 
 # One start or stop at a time per HOME; fd 9 is closed for everything started in the background,
 # or the lock would live as long as they do.
@@ -132,7 +152,7 @@ make_prefix() {
   WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
   rm -rf "$prefix"
   # No display while booting: nothing to show yet.
-  DISPLAY="" wineboot -i </dev/null >"$logs/wineboot.log" 2>&1 9>&- || {
+  DISPLAY="" wine wineboot -i </dev/null >"$logs/wineboot.log" 2>&1 9>&- || {
     tail -20 "$logs/wineboot.log" >&2
     die "wineboot failed"
   }
@@ -204,6 +224,8 @@ export WINEARCH='$WINEARCH'
 export WINEDEBUG='$WINEDEBUG'
 export LC_ALL='$LC_ALL'
 export WINEDLLOVERRIDES='$WINEDLLOVERRIDES'
+export PATH='$PATH'
+${WINELOADER:+export WINELOADER='$WINELOADER' WINESERVER='$WINESERVER'}
 EOF
   mv "$home/env.tmp" "$home/env"
 }
@@ -234,6 +256,14 @@ stop_all() {
   rm -f "$run/xvfb.pid" "$run/display"
 }
 
+# Faults seen before in this environment that would make every later failure puzzling.
+check_environment() {
+  local cp
+  cp=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP </dev/null 2>/dev/null | sed -n 's/.*REG_SZ *\([0-9]*\).*/\1/p')
+  [ "$cp" = 932 ] || die "Wine runs with code page '$cp', not 932: is the ja_JP.UTF-8 locale there?"
+  [ -f "$prefix/drive_c/windows/Fonts/marlett.ttf" ] || die "Marlett is missing from the prefix"
+}
+
 start_all() {
   if running; then
     return 0
@@ -255,6 +285,7 @@ start_all() {
   wait_for 60 wineboot_done || die "wineboot did not finish"
   wait_for 30 taskbar_settled || die "the taskbar did not settle"
   alive "$run/keeper.pid" 'sleep infinity' || die "the keeper process ended"
+  check_environment
   write_env
 }
 

@@ -1,0 +1,287 @@
+"""End-to-end tests on the Wine desktop that tools/desktop.sh starts: programs run under Wine,
+real X input from xdotool, the screen read with ImageMagick's import, and Windows' own state read
+through probe.exe, which runs Win32 calls and owns the target windows it creates."""
+
+import ctypes
+import ctypes.util
+import os
+import re
+import struct
+import subprocess
+import threading
+import time
+import unittest
+from pathlib import Path
+
+PROBE = os.environ["VELAMO_PROBE"]
+with open(PROBE, "rb") as _exe:
+    _header = _exe.read(4096)
+# Pointer size of the Windows programs under test: the probe's machine type says it.
+POINTER = 8 if struct.unpack_from("<H", _header, struct.unpack_from("<I", _header, 0x3C)[0] + 4)[0] == 0x8664 else 4
+ARTIFACTS = Path(os.environ.get("VELAMO_ARTIFACTS", "artifacts"))
+WS_OVERLAPPEDWINDOW, WS_VISIBLE, WS_CHILD, WS_POPUP = 0xCF0000, 0x10000000, 0x40000000, 0x80000000
+SW_HIDE, SW_MINIMIZE, SW_MAXIMIZE, SW_SHOWMINNOACTIVE = 0, 6, 3, 7
+GW_HWNDNEXT, GW_CHILD = 2, 5
+
+
+def wait_until(condition, timeout=10.0, what="condition"):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value or time.monotonic() > deadline:
+            break
+        time.sleep(0.05)
+    if not value:
+        raise AssertionError(f"timed out after {timeout} s waiting for {what}")
+    return value
+
+
+def wstr(text):
+    return "s:" + text.encode("utf-16-le").hex()
+
+
+class Probe:
+    """A running probe.exe: call("IsWindowVisible", hwnd) -> (result, [buffers as bytes])."""
+
+    def __init__(self):
+        self.process = subprocess.Popen(["wine", PROBE], stdin=subprocess.PIPE,
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+
+    def send(self, function, *args):
+        words = [function] + [str(a) for a in args]
+        self.process.stdin.write((" ".join(words) + "\n").encode())
+        self.process.stdin.flush()
+
+    def reply(self):
+        words = self.process.stdout.readline().decode().split()
+        if not words or words[0] == "error":
+            raise RuntimeError(f"probe: {' '.join(words) or 'no answer'}")
+        # Results are 32-bit on every call the tests make; a 64-bit probe leaves the rest unset.
+        result = struct.unpack("<i", struct.pack("<I", int(words[0]) & 0xFFFFFFFF))[0]
+        return result, [bytes.fromhex(w) for w in words[2:]]
+
+    def call(self, function, *args):
+        self.send(function, *args)
+        return self.reply()
+
+    def __call__(self, function, *args):
+        return self.call(function, *args)[0]
+
+    def close(self):
+        self.process.kill()
+        self.process.communicate()
+
+    # Window state, read the same way for any process's windows.
+    def text(self, hwnd):
+        """WM_GETTEXT, which controls answer from their own text; a hung window's caption."""
+        done, (buffer, _) = self.call("SendMessageTimeoutW", hwnd, 0x0D, 2048, "b:4096", 2, 2000,
+                                      "b:8")
+        if not done:
+            _, (buffer,) = self.call("GetWindowTextW", hwnd, "b:4096", 2048)
+        return buffer.decode("utf-16-le").split("\0")[0]
+
+    def cls(self, hwnd):
+        _, (buffer,) = self.call("GetClassNameW", hwnd, "b:512", 256)
+        return buffer.decode("utf-16-le").split("\0")[0]
+
+    def rect(self, hwnd):
+        _, (buffer,) = self.call("GetWindowRect", hwnd, "b:16")
+        return struct.unpack("<4i", buffer)
+
+    def client_size(self, hwnd):
+        return self.rect_of_client(hwnd)[2:]
+
+    def rect_of_client(self, hwnd):
+        _, (size,) = self.call("GetClientRect", hwnd, "b:16")
+        _, (origin,) = self.call("ClientToScreen", hwnd, "b:8")
+        x, y = struct.unpack("<2i", origin)
+        return x, y, struct.unpack("<4i", size)[2], struct.unpack("<4i", size)[3]
+
+    def focus(self, hwnd):
+        """The window with the keyboard focus in hwnd's thread."""
+        size = 8 + 6 * POINTER + 16
+        thread = self("GetWindowThreadProcessId", hwnd, 0)
+        _, (info,) = self.call("GetGUIThreadInfo", thread, "a:" + struct.pack("<I", size).hex() + "00" * (size - 4))
+        return struct.unpack_from("<I", info, 8 + POINTER)[0]
+
+    def visible(self, hwnd):
+        return self("IsWindowVisible", hwnd) != 0
+
+    def children(self, hwnd):
+        found, child = [], self("GetWindow", hwnd, GW_CHILD)
+        while child:
+            found.append(child)
+            child = self("GetWindow", child, GW_HWNDNEXT)
+        return found
+
+    def windows(self, title=None, cls=None):
+        """Top-level windows with the title and class given."""
+        return [h for h in self.children(self("GetDesktopWindow"))
+                if (title is None or self.text(h) == title) and (cls is None or self.cls(h) == cls)]
+
+    def window(self, title=None, cls=None, timeout=10):
+        found = wait_until(lambda: self.windows(title, cls), timeout, f"window {title!r} {cls!r}")
+        return found[0]
+
+    def list_items(self, hwnd):
+        items = []
+        for i in range(self("SendMessageW", hwnd, 0x18B, 0, 0)):  # LB_GETCOUNT
+            _, (buffer,) = self.call("SendMessageW", hwnd, 0x189, i, "b:4096")  # LB_GETTEXT
+            items.append(buffer.decode("utf-16-le").split("\0")[0])
+        return items
+
+    def new_window(self, title, x=520, y=40, style=WS_OVERLAPPEDWINDOW | WS_VISIBLE, owner=0,
+                   cls="#32770", size=(360, 220)):
+        """A window of this probe's process; its messages are handled between calls."""
+        return self("CreateWindowExW", 0, wstr(cls), wstr(title), style, x, y, *size, owner, 0,
+                    0, 0)
+
+
+def center(rect):
+    return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
+
+
+class Screen:
+    """Real input (xdotool) and pixels (import) on the X display, which is Windows' screen."""
+
+    def xdotool(self, *words):
+        subprocess.run(["xdotool", *map(str, words)], check=True, capture_output=True)
+        time.sleep(0.05)
+
+    def move(self, x, y):
+        self.xdotool("mousemove", int(x), int(y))
+
+    def click(self, x, y, button=1):
+        self.move(x, y)
+        self.xdotool("mousedown", button)
+        self.xdotool("mouseup", button)
+
+    def drag(self, start, end, steps=10, release=True):
+        self.move(*start)
+        self.xdotool("mousedown", 1)
+        for i in range(1, steps + 1):
+            self.move(start[0] + (end[0] - start[0]) * i / steps,
+                      start[1] + (end[1] - start[1]) * i / steps)
+        if release:
+            self.xdotool("mouseup", 1)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", 40, *keys)
+
+    def grab(self, rect):
+        left, top, right, bottom = rect
+        raw = subprocess.run(["import", "-window", "root", "-crop",
+                              f"{right - left}x{bottom - top}+{left}+{top}", "-depth", "8", "rgb:-"],
+                             check=True, capture_output=True).stdout
+        width = right - left
+        return [[tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
+                for y in range(bottom - top)]
+
+    def screenshot(self, name, rect=None):
+        path = ARTIFACTS / f"{name}.png"
+        path.parent.mkdir(parents=True, exist_ok=True)
+        crop = ["-crop", f"{rect[2] - rect[0]}x{rect[3] - rect[1]}+{rect[0]}+{rect[1]}"] if rect else []
+        subprocess.run(["import", "-window", "root", *crop, str(path)], check=True)
+        return path
+
+    def cursor(self):
+        """The X cursor's shape now (XFixes): Wine lets no other process read a cursor's bits."""
+        class Image(ctypes.Structure):
+            _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short),
+                        ("width", ctypes.c_ushort), ("height", ctypes.c_ushort),
+                        ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
+                        ("serial", ctypes.c_ulong), ("pixels", ctypes.POINTER(ctypes.c_ulong))]
+        x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+        xfixes = ctypes.CDLL(ctypes.util.find_library("Xfixes"))
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(Image)
+        xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+        display = x11.XOpenDisplay(os.environ["DISPLAY"].encode())
+        c = xfixes.XFixesGetCursorImage(display).contents
+        shape = (c.width, c.height, c.xhot, c.yhot,
+                 tuple(c.pixels[i] & 0xFFFFFFFF for i in range(c.width * c.height)))
+        x11.XCloseDisplay(ctypes.c_void_p(display))
+        return shape
+
+
+class Tray:
+    """Wine's explorer paints notification icons onto the taskbar, in 20-pixel cells from its
+    right end in the order added; no window per icon, so icons are counted on screen."""
+
+    def __init__(self, probe, screen):
+        self.screen = screen
+        self.bar = probe.rect(probe.window(cls="Shell_TrayWnd"))
+
+    def cell(self, k):
+        right, top = self.bar[2] - 20 * k, self.bar[1] + (self.bar[3] - self.bar[1] - 20) // 2
+        return right - 20, top, right, top + 20
+
+    def count(self):
+        pixels = self.screen.grab(self.bar)
+        background = pixels[2][-1]
+        n = 0
+        while n < 30:
+            left, top, right, bottom = self.cell(n)
+            left, right, top, bottom = left - self.bar[0], right - self.bar[0], top - self.bar[1], bottom - self.bar[1]
+            inner = [pixels[y][x] for y in range(top + 2, bottom - 2) for x in range(left + 2, right - 2)]
+            edge = [pixels[y][x] for y in range(top, bottom) for x in range(left, right)
+                    if not (top + 2 <= y < bottom - 2 and left + 2 <= x < right - 2)]
+            if any(p != background for p in edge) or all(p == background for p in inner):
+                return n
+            n += 1
+        return n
+
+    def wait_count(self, n, timeout=10):
+        wait_until(lambda: self.count() == n, timeout, f"{n} tray icons")
+
+    def tooltip(self, k, probe):
+        x, y = center(self.cell(k))
+        self.screen.move(x - 1, y)
+        self.screen.move(x, y)
+        tips = lambda: [t for t in (probe.text(h) for h in probe.windows(cls="tooltips_class32")
+                                    if probe.visible(h)) if t]
+        return wait_until(tips, 5, f"the tooltip of tray icon {k}")[0]
+
+    def sweep(self):
+        """Icons of killed programs stay until the pointer passes over them, as on Windows."""
+        for k in reversed(range(self.count())):
+            self.screen.move(*center(self.cell(k)))
+        self.screen.move(512, 300)
+        return self.count() == 0
+
+
+class DesktopTest(unittest.TestCase):
+    """A probe, the screen and the tray for each test; what a test starts is ended after it."""
+
+    def setUp(self):
+        self.probe = Probe()
+        self.screen = Screen()
+        self.tray = Tray(self.probe, self.screen)
+        self.processes = []
+        self.addCleanup(self.end_processes)
+        self.addCleanup(self.screenshot_on_failure)
+
+    def start(self, *command):
+        process = subprocess.Popen(["wine", *map(str, command)], stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.processes.append(process)
+        return process
+
+    def targets(self):
+        """A second probe whose windows stand for another program's."""
+        probe = Probe()
+        self.processes.append(probe.process)
+        return probe
+
+    def end_processes(self):
+        for process in self.processes:
+            process.kill()
+            process.communicate()
+        self.probe.close()
+
+    def screenshot_on_failure(self):
+        outcome = getattr(self, "_outcome", None)
+        errors = getattr(getattr(outcome, "result", None), "errors", []) + \
+            getattr(getattr(outcome, "result", None), "failures", [])
+        if any(test is self for test, _ in errors):
+            print("screenshot:", self.screen.screenshot(re.sub(r"\W+", "_", self.id())))

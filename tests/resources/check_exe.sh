@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Velamo.exe as shipped: a PE32 GUI program importing only Windows' own DLLs, with its icon groups
+# in ExtractIconEx order, the crosshair, the version and the manifest; and the committed pictures
+# are what resources/make_images.py makes from the art.   check_exe.sh VELAMO_EXE OBJDUMP SOURCE
+set -uo pipefail
+exe=$1 objdump=$2 source=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+expect() { # what, got, expected
+  [ "$2" = "$3" ] || { echo "FAIL: $1 is '$2', expected '$3'" >&2; failures=$((failures + 1)); }
+}
+headers=$("$objdump" -p "$exe")
+expect format "$(grep -Eo 'file format [^ ]+' <<<"$headers")" "file format pei-i386"
+expect subsystem "$(grep -Eo '^Subsystem[[:space:]]+[0-9]+' <<<"$headers" | tr -s ' \t' ' ')" \
+  "Subsystem 00000002"
+expect "foreign DLLs" "$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr a-z A-Z |
+  grep -Ev '^(KERNEL32|USER32|GDI32|SHELL32|COMCTL32|ADVAPI32|MSVCRT)\.DLL$')" ""
+expect "icon groups" "$(wrestool -l --type=14 "$exe" | grep -Eo 'name=[0-9]+' | paste -sd' ')" \
+  "name=1 name=2"
+images() { wrestool -x --type="$1" --name="$2" "$exe" >"$work/x" && icotool -l "$work/x" |
+  grep -Eo 'width=[0-9]+ --height=[0-9]+ --bit-depth=[0-9]+|hotspot-x=[0-9]+ --hotspot-y=[0-9]+' |
+  paste -sd' '; }
+expect "app icon" "$(images 14 1)" "width=16 --height=16 --bit-depth=4 width=32 --height=32 \
+--bit-depth=4 width=48 --height=48 --bit-depth=8"
+expect "fallback icon" "$(images 14 2)" "width=16 --height=16 --bit-depth=4"
+expect crosshair "$(images 12 101)" "width=32 --height=32 --bit-depth=1 hotspot-x=15 --hotspot-y=15"
+version=$(sed -nE 's/^project\(Velamo VERSION ([0-9.]+).*/\1/p' "$source/CMakeLists.txt")
+expect "file version" "$(wrestool -x --raw --type=16 "$exe" | strings -el | grep -x "$version")" \
+  "$version"
+expect manifest "$(wrestool -x --raw --type=24 --name=1 "$exe" | grep -c 'Common-Controls')" 1
+python3 "$source/resources/make_images.py" --out "$work/art" >/dev/null
+for f in velamo.ico fallback.ico crosshair.cur; do
+  cmp -s "$work/art/$f" "$source/resources/$f" || expect "resources/$f" stale "made from the art"
+done
+[ "$failures" = 0 ] && echo "Velamo.exe OK"
