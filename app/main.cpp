@@ -5,9 +5,30 @@
 #include "core/module1.h"
 #include "main_window/form1.h"
 #include "toolkit/application.h"
+#include "toolkit/handles.h"
 #include "win32/win32_os.h"
 
+namespace {
+
+// Asks the Velamo already running to bring up its main window.
+void BringUpRunningVelamo() {
+  HWND running = FindWindowW(L"VelamoForm", L"Velamo");
+  if (!running) return;
+  DWORD process = 0;
+  GetWindowThreadProcessId(running, &process);
+  AllowSetForegroundWindow(process);
+  PostMessageW(running, RegisterWindowMessageW(velamo::kBringUpMessage), 0, 0);
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // One Velamo per desktop session: two would hide each other and the windows each holds.
+  const toolkit::UniqueHandle instance(CreateMutexW(nullptr, FALSE, L"Local\\Velamo"));
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    BringUpRunningVelamo();
+    return 0;
+  }
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
@@ -15,6 +36,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   app.on_runtime_error = velamo::EndOnRuntimeError;
   velamo::Win32Os os;
   velamo::Module1 module(os);
+  velamo::RestoreOnFatalError(module);
   velamo::Form1 form1(app, module);
   module.Main(form1);
   return app.Run();

@@ -1,7 +1,10 @@
 # Cross-compiles for Windows with MinGW-w64. VELAMO_ARCH: i686 (the product) or x86_64 (tests
-# on a machine that cannot run 32-bit code). VELAMO_THREADS: posix (GoogleTest needs it) or win32.
+# on a machine that cannot run 32-bit code). VELAMO_THREADS: win32 for the program, which starts
+# no threads and so needs no winpthread linked in; posix where GoogleTest is built, as it needs it.
 set(VELAMO_ARCH i686 CACHE STRING "i686 or x86_64")
 set(VELAMO_THREADS posix CACHE STRING "posix or win32")
+# Checks that compile test projects use the same compiler.
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES VELAMO_ARCH VELAMO_THREADS)
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${VELAMO_ARCH})
 set(triple ${VELAMO_ARCH}-w64-mingw32)

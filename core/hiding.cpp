@@ -7,6 +7,12 @@ namespace {
 constexpr int kTitleBufferLength = 1024;
 constexpr std::int32_t kContinue = -1;  // True: the enumeration goes on
 
+// Our mark on every window we hide, until it is shown again: a later run finds the windows an
+// earlier one left hidden. The value says whether it comes back maximized.
+constexpr char kMark[] = "Velamo.Hidden";
+constexpr Handle kMarkNormal = 1;
+constexpr Handle kMarkMaximized = 2;
+
 }  // namespace
 
 Index Module1::NextIndex() const { return CheckedInt16(UpperBound() + 1); }
@@ -14,8 +20,17 @@ Index Module1::NextIndex() const { return CheckedInt16(UpperBound() + 1); }
 std::u16string Module1::ReadTitle(Handle window) {
   std::string buffer = os_.ToAnsi(std::u16string(kTitleBufferLength, u'\0'));
   os_.GetWindowTextA(window, buffer.data(), kTitleBufferLength);
-  const std::u16string text = os_.FromAnsi(buffer);
-  return text.substr(0, text.find(u'\0'));
+  const std::size_t length = buffer.find('\0');
+  // A title longer than the buffer can be cut between the two bytes of a character: drop the
+  // half.
+  std::size_t whole = 0;
+  while (whole < length) {
+    const std::size_t next =
+        whole + (os_.IsDBCSLeadByte(static_cast<unsigned char>(buffer[whole])) ? 2 : 1);
+    if (next > length) break;
+    whole = next;
+  }
+  return os_.FromAnsi(std::string_view(buffer.data(), whole));
 }
 
 Handle Module1::GetWindowIcon(Handle window) {
@@ -24,15 +39,21 @@ Handle Module1::GetWindowIcon(Handle window) {
   return AppFallbackIcon;
 }
 
-void Module1::HideAs(Index n, Handle window, const std::u16string& title) {
+void Module1::Register(Index n, Handle window, const std::u16string& title, bool maximized) {
   const Handle callback_box = form1_->LoadCallbackBox(n);
   HiddenList.resize(static_cast<std::size_t>(n) + 1);
   HiddenEntry& entry = HiddenList[n];
   entry.Wnd = window;
   entry.Icon = GetWindowIcon(window);
   entry.Title = title;
+  entry.Maximized = maximized;
   TrayAdd(n, callback_box, entry.Icon, entry.Title);
-  os_.ShowWindow(window, kSwHide);
+  os_.SetPropA(window, kMark, maximized ? kMarkMaximized : kMarkNormal);
+}
+
+void Module1::HideAs(Index n, Handle window, const std::u16string& title) {
+  Register(n, window, title, os_.IsZoomed(window) != 0);
+  os_.ShowWindowAsync(window, kSwHide);
 }
 
 bool Module1::HideWindowByHandle(Handle window) {
@@ -42,14 +63,33 @@ bool Module1::HideWindowByHandle(Handle window) {
   return true;
 }
 
+bool Module1::IsShellWindow(Handle window) {
+  if (window == os_.GetDesktopWindow() || window == os_.GetShellWindow()) return true;
+  const std::string name = os_.GetClassNameA(window);
+  return name == "Progman" || name == "WorkerW" || name == "Shell_TrayWnd" ||
+         name == "Shell_SecondaryTrayWnd";
+}
+
+Index Module1::EntryOf(Handle window) const {
+  for (Index i = 1; i <= UpperBound(); ++i) {
+    if (HiddenList[i].Wnd == window) return i;
+  }
+  return 0;
+}
+
 void Module1::HideWindowUnderCursor() {
   Handle window = os_.WindowFromPoint(os_.GetCursorPos());
   // Up through parents, and from owned pop-ups to their owners, to the top of the chain.
   for (Handle parent = os_.GetParent(window); parent != 0; parent = os_.GetParent(window)) {
     window = parent;
   }
-  // Nothing under the pointer, or our own window and its controls: nothing to hide.
-  if (window == 0 || window == form1_->WindowHandle()) return;
+  // Nothing under the pointer, our own window and its controls, or the shell: nothing to hide.
+  if (window == 0 || window == form1_->WindowHandle() || IsShellWindow(window)) return;
+  // A window we hold that showed itself again goes back under its own entry.
+  if (EntryOf(window) != 0) {
+    os_.ShowWindowAsync(window, kSwHide);
+    return;
+  }
   if (!HideWindowByHandle(window)) {
     form1_->ReportTableFull();
     return;
@@ -63,7 +103,11 @@ std::int32_t Module1::EnumHideProc(Handle hwnd, std::int32_t /*lparam*/) {
   const bool visible = os_.IsWindowVisible(hwnd) != 0;
   const bool minimized = os_.IsIconic(hwnd) != 0;
   const bool other_than_main = hwnd != form1_->WindowHandle();
-  if (!(visible && minimized && other_than_main)) return kContinue;
+  if (!(visible && minimized && other_than_main) || IsShellWindow(hwnd)) return kContinue;
+  if (EntryOf(hwnd) != 0) {
+    os_.ShowWindowAsync(hwnd, kSwHide);
+    return kContinue;
+  }
   if (n > kMaxHidden) {
     scan_refused_ = true;
     return kContinue;
@@ -87,6 +131,25 @@ void Module1::ScanMinimizedWindows() {
     refusal_reported_ = true;
     form1_->ReportTableFull();
   }
+}
+
+void Module1::AdoptMarkedWindows() {
+  os_.EnumWindows([this](Handle window) {
+    const Handle mark = os_.GetPropA(window, kMark);
+    if (mark == 0) return kContinue;
+    if (os_.IsWindowVisible(window)) {
+      os_.RemovePropA(window, kMark);  // shown by someone else since
+    } else if (!TableFull() && EntryOf(window) == 0) {
+      Register(NextIndex(), window, ReadTitle(window), mark == kMarkMaximized);
+      form1_->AddListItem(HiddenList[UpperBound()].Title);
+    }
+    return kContinue;
+  });
+}
+
+void Module1::ShowAgain(const HiddenEntry& entry, int command) {
+  os_.RemovePropA(entry.Wnd, kMark);
+  os_.ShowWindowAsync(entry.Wnd, command);
 }
 
 }  // namespace velamo

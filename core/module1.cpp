@@ -24,6 +24,7 @@ void Module1::Main(MainWindowPort& form1) {
   os_.ExtractIconExA(executable, 1, &unused_large, &AppFallbackIcon);
 
   form1.Show();
+  AdoptMarkedWindows();
 }
 
 Index Module1::UpperBound() const { return static_cast<Index>(HiddenList.size() - 1); }
@@ -36,14 +37,17 @@ TrayRecord& Module1::StoredTray(Index index) {
   return HiddenList[static_cast<std::size_t>(index)].Tray;
 }
 
-void Module1::TrayAdd(Index index, Handle wnd, Handle icon, std::u16string_view tip) {
+bool Module1::TrayAdd(Index index, Handle wnd, Handle icon, std::u16string_view tip) {
   TrayRecord& stored = StoredTray(index);
   stored = MakeTrayRecord(index, wnd, icon, tip);
-  os_.Shell_NotifyIconA(kNimAdd, AnsiTrayRecord(stored, os_));
+  const bool added = os_.Shell_NotifyIconA(kNimAdd, AnsiTrayRecord(stored, os_));
+  if (index == 0) MainTrayShown = added;
+  return added;
 }
 
 void Module1::TrayDelete(Index index) {
   os_.Shell_NotifyIconA(kNimDelete, AnsiTrayRecord(StoredTray(index), os_));
+  if (index == 0) MainTrayShown = false;
 }
 
 }  // namespace velamo

@@ -17,6 +17,7 @@ struct HiddenEntry {
   std::u16string Title;  // its title when it was hidden
   Handle Wnd = 0;
   Handle Icon = 0;
+  bool Maximized = false;  // comes back maximized
 };
 
 // The program's shared state and procedures. Element 0 of HiddenList always exists and is never
@@ -30,8 +31,9 @@ class Module1 {
   // Start-up: fills the state from the executable's directory and shows the main window.
   void Main(MainWindowPort& form1);
 
-  // Registers tray icon `index` (0: the program's own) and keeps its record.
-  void TrayAdd(Index index, Handle wnd, Handle icon, std::u16string_view tip);
+  // Registers tray icon `index` (0: the program's own) and keeps its record. Returns whether the
+  // shell took it.
+  bool TrayAdd(Index index, Handle wnd, Handle icon, std::u16string_view tip);
   // Removes tray icon `index` as it was last registered.
   void TrayDelete(Index index);
 
@@ -56,8 +58,30 @@ class Module1 {
   void ScanMinimizedWindows();
   std::int32_t EnumHideProc(Handle hwnd, std::int32_t lparam);
 
+  // Shows window `index` again (0: every one) and closes the gap in the table, the tray icons
+  // and the callback boxes. List1 is the caller's to update.
+  void RestoreHidden(Index index);
+  // "元に戻す": the windows of the selected lines, from the last line up.
+  void RestoreSelectedLines();
+  // Restores entry `index` and removes its line, if the entry still holds `window`: a click or
+  // menu choice made before the table changed does nothing.
+  void RestoreEntry(Index index, Handle window);
+  // Rebuilds the tray menu's window list: every hidden window's title, exactly as stored.
+  void RebuildWindowMenu();
+  // A choice from that list: 0 for all, else the window the item stood for at the rebuild.
+  void RestoreFromWindowMenu(Index index);
+
+  // Asks whether to quit; on yes every hidden window is shown again and every icon removed.
+  bool ConfirmQuit();
+  // The way out without a question (fatal error, end of the session): every hidden window
+  // shown in its normal state, every icon removed, ours too.
+  void RestoreEverythingForExit();
+  // After the shell restarted: every icon we hold registered again.
+  void RegisterIconsAgain();
+
   std::vector<HiddenEntry> HiddenList;
   TrayRecord MainTray;
+  bool MainTrayShown = false;
   Handle AppSmallIcon = 0;
   Handle AppFallbackIcon = 0;
   Handle AppLargeIcon = 0;
@@ -71,12 +95,22 @@ class Module1 {
   bool TableFull() const { return UpperBound() >= kMaxHidden; }
   Index NextIndex() const;
   std::u16string ReadTitle(Handle window);
+  // Entry n for `window`, with its icon, callback box and our mark on it.
+  void Register(Index n, Handle window, const std::u16string& title, bool maximized);
   void HideAs(Index n, Handle window, const std::u16string& title);
+  // The desktop and the taskbars with their notification area: never hidden.
+  bool IsShellWindow(Handle window);
+  // The entry that holds `window`, or 0.
+  Index EntryOf(Handle window) const;
+  // Windows hidden by an earlier run that ended without showing them (killed, crashed).
+  void AdoptMarkedWindows();
+  void ShowAgain(const HiddenEntry& entry, int command);
 
   Os& os_;
   MainWindowPort* form1_ = nullptr;
   bool scan_refused_ = false;
   bool refusal_reported_ = false;
+  std::vector<Handle> window_menu_;  // the window each item stood for at the last rebuild
 };
 
 }  // namespace velamo

@@ -18,6 +18,9 @@ struct Point {
 inline constexpr int kGclHIconSm = -34;
 inline constexpr int kGclHIcon = -14;
 inline constexpr int kSwHide = 0;
+inline constexpr int kSwShowNormal = 1;
+inline constexpr int kSwShowMaximized = 3;
+inline constexpr int kSwRestore = 9;
 
 // The operating-system calls the shared procedures make, kept narrow so the procedures can run
 // against a recording fake. Each call mirrors the Win32 function it is named after.
@@ -41,7 +44,17 @@ class Os {
   // Window queries return the BOOL, handle or count the Win32 call returns.
   virtual int GetWindowTextA(Handle window, char* buffer, int max_count) = 0;
   virtual Handle GetClassLongA(Handle window, int index) = 0;
-  virtual int ShowWindow(Handle window, int command) = 0;
+  // Never waits for the window's thread: a hung program cannot stop ours.
+  virtual int ShowWindowAsync(Handle window, int command) = 0;
+  virtual int IsZoomed(Handle window) = 0;
+  virtual std::string GetClassNameA(Handle window) = 0;
+  virtual Handle GetShellWindow() = 0;
+  virtual Handle GetDesktopWindow() = 0;
+  // Named window properties, which any process can set on any window.
+  virtual int SetPropA(Handle window, const char* name, Handle value) = 0;
+  virtual Handle GetPropA(Handle window, const char* name) = 0;
+  virtual Handle RemovePropA(Handle window, const char* name) = 0;
+  virtual int IsDBCSLeadByte(unsigned char byte) = 0;
   virtual int IsWindowVisible(Handle window) = 0;
   virtual int IsIconic(Handle window) = 0;
   virtual Handle GetParent(Handle window) = 0;
@@ -49,6 +62,14 @@ class Os {
   virtual Handle WindowFromPoint(Point point) = 0;
   // Calls `callback` for each top-level window until it returns 0.
   virtual int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) = 0;
+
+  // Cursors: `resource` is a system cursor's number (IDC_ARROW is 32512).
+  virtual Handle LoadCursorA(Handle instance, int resource) = 0;
+  virtual Handle SetCursor(Handle cursor) = 0;
+
+  // Returns the call's HINSTANCE result. Null pointers stay null pointers.
+  virtual Handle ShellExecuteA(Handle owner, const char* verb, const char* file,
+                               const char* parameters, const char* directory, int show) = 0;
 };
 
 }  // namespace velamo

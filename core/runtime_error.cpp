@@ -37,8 +37,7 @@ std::u16string Explain(RuntimeErrorCode code) {
 
 }  // namespace
 
-RuntimeError::RuntimeError(RuntimeErrorCode code)
-    : std::runtime_error(Describe(code)), code_(code) {}
+const char* RuntimeError::what() const noexcept { return Describe(code_); }
 
 std::int16_t CheckedInt16(int value) {
   if (value < INT16_MIN || value > INT16_MAX) throw RuntimeError(RuntimeErrorCode::kOverflow);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
+#include <exception>
 #include <string>
 
 namespace velamo {
@@ -16,10 +16,11 @@ enum class RuntimeErrorCode {
   kAlreadyLoaded = 360,
 };
 
-class RuntimeError : public std::runtime_error {
+class RuntimeError : public std::exception {
  public:
-  explicit RuntimeError(RuntimeErrorCode code);
+  explicit RuntimeError(RuntimeErrorCode code) : code_(code) {}
   RuntimeErrorCode code() const { return code_; }
+  const char* what() const noexcept override;
 
  private:
   RuntimeErrorCode code_;

@@ -1,8 +1,10 @@
 #include "main_window/form1.h"
 
 #include <array>
+#include <cstdlib>
 
 #include "core/runtime_error.h"
+#include "core/tray_notification.h"
 #include "resource_ids.h"
 #include "toolkit/font.h"
 #include "toolkit/message_box.h"
@@ -82,7 +84,8 @@ Form1::Form1(toolkit::Application& app, Module1& module)
       IconMenu(form_, toolkit::Menu::Kind::kPopupOnly),
       IconMenu_MainResize(IconMenu, L"表示(&V)"),
       IconMenu_Resize(IconMenu, L"元のサイズに戻す(&R)"),
-      IconMenu_ResizeIndex(IconMenu_Resize, L"全て(&A)", [](std::int16_t) {}),
+      IconMenu_ResizeIndex(IconMenu_Resize, L"全て(&A)",
+                           [this](std::int16_t index) { IconMenu_ResizeIndex_Click(index); }),
       IconMenu_Line(IconMenu, L"-"),
       IconMenu_Exit(IconMenu, L"終了(&X)"),
       IconMenu_Sub(form_, toolkit::Menu::Kind::kPopupOnly),
@@ -92,9 +95,14 @@ Form1::Form1(toolkit::Application& app, Module1& module)
       Menu_File_Exit(Menu_File, L"終了(&X)"),
       Menu_Help(MenuBar, L"ヘルプ(&H)"),
       Menu_Help_About(Menu_Help, L"バージョン情報(&A)"),
-      Picture1([this](std::int16_t) {
-        return std::make_unique<toolkit::PictureBox>(Placement{form_, kCallbackBox},
-                                                     toolkit::PictureStyle{.visible = false});
+      Picture1([this](std::int16_t index) {
+        auto box = std::make_unique<toolkit::PictureBox>(Placement{form_, kCallbackBox},
+                                                         toolkit::PictureStyle{.visible = false});
+        box->MouseMove = [this, index](std::int16_t button, std::int16_t shift, double x,
+                                       double y) {
+          Picture1_MouseMove(index, button, shift, x, y);
+        };
+        return box;
       }),
       Picture2(Placement{form_, kCallbackBox}, {.visible = false}),
       List1(Placement{form_, {120, 120, 2895, 2580}}),
@@ -113,9 +121,11 @@ Form1::Form1(toolkit::Application& app, Module1& module)
       Text1(InFrame(form_, 1, {120, 600, 735, 495}), L"0", toolkit::Alignment::kRight, true),
       Command1(InFrame(form_, 1, {2280, 1560, 1215, 375}), L"今チェック"),
       Command2(Placement{form_, {1920, 2760, 1095, 375}}, L"元に戻す"),
-      Command3([this](std::int16_t) {
-        return std::make_unique<toolkit::Button>(Placement{form_, {5640, 3240, 1095, 375}},
-                                                 L"隠す");
+      Command3([this](std::int16_t index) {
+        auto button =
+            std::make_unique<toolkit::Button>(Placement{form_, {5640, 3240, 1095, 375}}, L"隠す");
+        button->Click = [this, index] { Command3_Click(index); };
+        return button;
       }),
       VScroll1(InFrame(form_, 1, {840, 600, 255, 495}),
                {.min = 500, .max = 0, .small_change = 1, .large_change = 1}, 0),
@@ -132,15 +142,37 @@ Form1::Form1(toolkit::Application& app, Module1& module)
                         &Frame1(1), &Label1(1), &Text1, &Label1(2), &Label1(3), &Command1,
                         &Command2, &Command3(0), &VScroll1});
 
+  form_.QueryUnload = [this](std::int16_t& cancel, std::int16_t reason) {
+    Form_QueryUnload(cancel, reason);
+  };
+  // The session ends as if the quit question had been answered yes, without asking.
+  form_.SessionEnd = [this] { module_.RestoreEverythingForExit(); };
+  // The shell restarted and forgot every icon.
+  form_.OnMessage(RegisterWindowMessageW(L"TaskbarCreated"),
+                  [this] { module_.RegisterIconsAgain(); });
+  form_.OnMessage(RegisterWindowMessageW(kBringUpMessage), [this] { BringUp(); });
   Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
   Timer1.OnTimer = [this] { Timer1_Timer(); };
   VScroll1.Change = [this] { VScroll1_Change(); };
   Picture3.MouseMove = [this](std::int16_t button, std::int16_t shift, double x, double y) {
     Picture3_MouseMove(button, shift, x, y);
   };
+  Picture3.MouseDown = [this](std::int16_t button, std::int16_t shift, double x, double y) {
+    Picture3_MouseDown(button, shift, x, y);
+  };
   Picture3.MouseUp = [this](std::int16_t button, std::int16_t shift, double x, double y) {
     Picture3_MouseUp(button, shift, x, y);
   };
+  Picture3.KeyDown = [this](int key) { Picture3_KeyDown(key); };
+  Picture2.MouseMove = [this](std::int16_t button, std::int16_t shift, double x, double y) {
+    Picture2_MouseMove(button, shift, x, y);
+  };
+  IconMenu_MainResize.Click = [this] { IconMenu_MainResize_Click(); };
+  IconMenu_Sub_Resize.Click = [this] { IconMenu_Sub_Resize_Click(); };
+  IconMenu_Exit.Click = [this] { IconMenu_Exit_Click(); };
+  Menu_File_Exit.Click = [this] { Menu_File_Exit_Click(); };
+  Menu_Help_About.Click = [this] { Menu_Help_About_Click(); };
   Form_Load();
 }
 
@@ -150,10 +182,36 @@ Handle Form1::WindowHandle() const { return ToHandle(form_.hwnd()); }
 
 Handle Form1::LoadCallbackBox(Index index) { return ToHandle(Picture1.Load(index).hwnd()); }
 
+Handle Form1::CallbackBox(Index index) const { return ToHandle(Picture1(index).hwnd()); }
+
+void Form1::UnloadCallbackBox(Index index) { Picture1.Unload(index); }
+
 void Form1::ClearList() { List1.Clear(); }
 
 void Form1::AddListItem(std::u16string_view title) {
   List1.AddItem(std::wstring(title.begin(), title.end()));
+}
+
+void Form1::RemoveListItem(int line) { List1.RemoveItem(line); }
+
+int Form1::ListCount() const { return List1.ListCount(); }
+
+bool Form1::ListSelected(int line) const { return List1.Selected(line); }
+
+Index Form1::WindowMenuUpperBound() const { return IconMenu_ResizeIndex.UBound(); }
+
+void Form1::LoadWindowMenuItem(Index index, std::u16string_view caption) {
+  // Exactly as stored: an "&" in a title marks an access key.
+  IconMenu_ResizeIndex.Load(index).SetCaption(std::wstring(caption.begin(), caption.end()));
+}
+
+void Form1::UnloadWindowMenuItem(Index index) { IconMenu_ResizeIndex.Unload(index); }
+
+void Form1::EnableWindowMenu(bool enabled) { IconMenu_Resize.SetEnabled(enabled); }
+
+bool Form1::AskQuit() {
+  return toolkit::MsgBox(form_.hwnd(), L"終了しますか？",
+                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1, L"Velamo - 終了") == IDYES;
 }
 
 void Form1::ReportTableFull() {
@@ -162,7 +220,21 @@ void Form1::ReportTableFull() {
 
 void Form1::Form_Load() { VScroll1.SetValue(0); }
 
+void Form1::Form_QueryUnload(std::int16_t& cancel, std::int16_t) {
+  if (!module_.ConfirmQuit()) cancel = 1;
+}
+
 void Form1::Command1_Click() { module_.ScanMinimizedWindows(); }
+
+void Form1::Command2_Click() { module_.RestoreSelectedLines(); }
+
+void Form1::Command3_Click(std::int16_t index) {
+  if (index != 0) return;
+  // Hidden only once our icon is there: otherwise nothing would lead back to the program.
+  if (module_.TrayAdd(0, ToHandle(Picture2.hwnd()), module_.AppSmallIcon, u"Velamo")) {
+    form_.Hide();
+  }
+}
 
 void Form1::Timer1_Timer() { Command1_Click(); }
 
@@ -176,8 +248,88 @@ void Form1::Picture3_MouseMove(std::int16_t button, std::int16_t, double, double
                                        : toolkit::PictureBox::kDefaultPointer);
 }
 
-void Form1::Picture3_MouseUp(std::int16_t, std::int16_t, double, double) {
+void Form1::Picture3_MouseDown(std::int16_t button, std::int16_t, double, double) {
+  dragging_ = button == 1;
+}
+
+void Form1::Picture3_MouseUp(std::int16_t button, std::int16_t, double, double) {
+  // Only the left button that began the drag picks.
+  if (button != 1 || !dragging_) return;
+  dragging_ = false;
   module_.HideWindowUnderCursor();
+}
+
+void Form1::Picture3_KeyDown(int key) {
+  if (key != VK_ESCAPE || !dragging_) return;
+  dragging_ = false;
+  Picture3.SetMousePointer(toolkit::PictureBox::kDefaultPointer);
+  ReleaseCapture();
+}
+
+void Form1::Picture1_MouseMove(std::int16_t index, std::int16_t, std::int16_t, double x, double) {
+  const TrayClick click = ClickOf(MouseMessageFromX(x, app_.twips().TwipsPerPixel()));
+  if (click == TrayClick::kNone || index > module_.UpperBound()) return;
+  if (click == TrayClick::kLeft && SecondReleaseOfARestore()) return;
+  SelectedIndex = index;
+  selected_window_ = module_.HiddenList[index].Wnd;
+  if (click == TrayClick::kLeft) {
+    IconMenu_Sub_Resize_Click();
+    restored_recently_ = true;
+    last_restore_time_ = GetTickCount();
+    GetCursorPos(&last_restore_at_);
+  } else {
+    form_.PopupMenu(IconMenu_Sub.handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON);
+  }
+}
+
+bool Form1::SecondReleaseOfARestore() {
+  if (!restored_recently_) return false;
+  restored_recently_ = false;
+  POINT at;
+  GetCursorPos(&at);
+  return GetTickCount() - last_restore_time_ <= GetDoubleClickTime() &&
+         std::abs(at.x - last_restore_at_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+         std::abs(at.y - last_restore_at_.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+}
+
+void Form1::Picture2_MouseMove(std::int16_t, std::int16_t, double x, double) {
+  switch (ClickOf(MouseMessageFromX(x, app_.twips().TwipsPerPixel()))) {
+    case TrayClick::kLeft:
+      IconMenu_MainResize_Click();
+      break;
+    case TrayClick::kRight:
+      module_.RebuildWindowMenu();
+      form_.PopupMenu(IconMenu.handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON);
+      break;
+    case TrayClick::kNone:
+      break;
+  }
+}
+
+void Form1::IconMenu_MainResize_Click() {
+  form_.Show();
+  module_.TrayDelete(0);
+}
+
+void Form1::IconMenu_ResizeIndex_Click(std::int16_t index) { module_.RestoreFromWindowMenu(index); }
+
+void Form1::IconMenu_Sub_Resize_Click() { module_.RestoreEntry(SelectedIndex, selected_window_); }
+
+void Form1::IconMenu_Exit_Click() { form_.Unload(); }
+
+void Form1::Menu_File_Exit_Click() { form_.Unload(); }
+
+void Form1::BringUp() {
+  if (module_.MainTrayShown) {
+    IconMenu_MainResize_Click();
+  } else {
+    form_.Show();
+  }
+}
+
+void Form1::Menu_Help_About_Click() {
+  if (!form2_) form2_.emplace(app_, module_, form_);
+  form2_->ShowModal();
 }
 
 }  // namespace velamo

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "about_window/form2.h"
 #include "core/main_window_port.h"
 #include "core/module1.h"
 #include "toolkit/application.h"
@@ -16,6 +18,9 @@
 #include "toolkit/timer.h"
 
 namespace velamo {
+
+// Sent to a running Velamo's main window by a second start, which then ends: bring it up.
+inline constexpr wchar_t kBringUpMessage[] = L"Velamo.BringUp";
 
 // The main window: the list of hidden windows, the crosshair picker, the scan controls, the
 // menu bar, the tray pop-up menus and the invisible boxes that receive tray notifications.
@@ -36,8 +41,18 @@ class Form1 : public MainWindowPort {
   void Show() override;
   Handle WindowHandle() const override;
   Handle LoadCallbackBox(Index index) override;
+  Handle CallbackBox(Index index) const override;
+  void UnloadCallbackBox(Index index) override;
   void ClearList() override;
   void AddListItem(std::u16string_view title) override;
+  void RemoveListItem(int line) override;
+  int ListCount() const override;
+  bool ListSelected(int line) const override;
+  Index WindowMenuUpperBound() const override;
+  void LoadWindowMenuItem(Index index, std::u16string_view caption) override;
+  void UnloadWindowMenuItem(Index index) override;
+  void EnableWindowMenu(bool enabled) override;
+  bool AskQuit() override;
   void ReportTableFull() override;
 
   toolkit::Form& form() { return form_; }
@@ -73,12 +88,41 @@ class Form1 : public MainWindowPort {
   toolkit::Timer Timer1;
 
  private:
+  // The About window, made when first opened.
+  std::optional<Form2> form2_;
+
   void Form_Load();
+  void Form_QueryUnload(std::int16_t& cancel, std::int16_t reason);
   void Command1_Click();
+  void Command2_Click();
+  void Command3_Click(std::int16_t index);
   void Timer1_Timer();
   void VScroll1_Change();
   void Picture3_MouseMove(std::int16_t button, std::int16_t shift, double x, double y);
+  void Picture3_MouseDown(std::int16_t button, std::int16_t shift, double x, double y);
   void Picture3_MouseUp(std::int16_t button, std::int16_t shift, double x, double y);
+  void Picture3_KeyDown(int key);
+  void Picture1_MouseMove(std::int16_t index, std::int16_t button, std::int16_t shift, double x,
+                          double y);
+  void Picture2_MouseMove(std::int16_t button, std::int16_t shift, double x, double y);
+  void IconMenu_MainResize_Click();
+  void IconMenu_ResizeIndex_Click(std::int16_t index);
+  void IconMenu_Sub_Resize_Click();
+  void IconMenu_Exit_Click();
+  void Menu_File_Exit_Click();
+  // A second start asked for the main window: shown, out of the tray if it is there.
+  void BringUp();
+  // The second release of a double click lands on whatever icon slid under the pointer after
+  // the first one restored a window: such a release is not a click of its own.
+  bool SecondReleaseOfARestore();
+
+  std::int16_t SelectedIndex = 0;
+  Handle selected_window_ = 0;  // the window of SelectedIndex when it was set
+  bool dragging_ = false;       // the left button went down on the crosshair
+  DWORD last_restore_time_ = 0;
+  POINT last_restore_at_{};
+  bool restored_recently_ = false;
+  void Menu_Help_About_Click();
 };
 
 }  // namespace velamo

@@ -25,7 +25,8 @@ void RegisterFormClass(HINSTANCE instance) {
 
 Form::Form(Application& app, const FormStyle& style) : app_(app), style_(style) {
   RegisterFormClass(app_.instance());
-  const DWORD ex_style = WS_EX_CONTROLPARENT | (style_.show_in_taskbar ? WS_EX_APPWINDOW : 0);
+  const DWORD ex_style = WS_EX_CONTROLPARENT | (style_.show_in_taskbar ? WS_EX_APPWINDOW : 0) |
+                         (style_.dialog_frame ? WS_EX_DLGMODALFRAME : 0);
   window_.reset(CreateWindowExW(ex_style, kFormClass, style_.caption.c_str(), kFormStyle,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                                 nullptr, app_.instance(), nullptr));
@@ -69,6 +70,12 @@ void Form::FitClientArea() {
     SetWindowPos(hwnd(), nullptr, 0, 0, window_rect.right - window_rect.left + width - client.right,
                  window_rect.bottom - window_rect.top + height - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void Form::UseIconOf(const Form& other) {
+  for (const WPARAM kind : {ICON_BIG, ICON_SMALL}) {
+    SendMessageW(hwnd(), WM_SETICON, kind, SendMessageW(other.hwnd(), WM_GETICON, kind, 0));
   }
 }
 
@@ -154,6 +161,10 @@ void Form::PopupMenu(HMENU menu, UINT flags) {
 
 void Form::AddTimer(UINT_PTR id, Timer& timer) { timers_[id] = &timer; }
 
+void Form::OnMessage(UINT message, std::function<void()> handler) {
+  message_handlers_[message] = std::move(handler);
+}
+
 void Form::RemoveTimer(UINT_PTR id) { timers_.erase(id); }
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -170,6 +181,14 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (lparam != 0) {
         if (Control* control = Control::FromWindow(reinterpret_cast<HWND>(lparam))) {
           control->OnCommand(HIWORD(wparam));
+        }
+      } else if (wparam == IDOK) {
+        // Enter, as the dialog manager reports it when no button is the default: it acts on the
+        // push button that has the focus, if any.
+        const HWND focus = GetFocus();
+        Control* control = IsChild(hwnd(), focus) ? Control::FromWindow(focus) : nullptr;
+        if (control && (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON)) {
+          control->OnCommand(BN_CLICKED);
         }
       } else if (HIWORD(wparam) == 0) {
         RunCommand(LOWORD(wparam));
@@ -194,21 +213,35 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
       }
       return DefWindowProcW(hwnd(), message, wparam, lparam);
+    case WM_PAINT:
+      drawn_.Paint();
+      return 0;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      drawn_.OnMouse(message, wparam, lparam, MouseMove);
+      return DefWindowProcW(hwnd(), message, wparam, lparam);
     case WM_CLOSE:
       Unload(kUnloadFromControlMenu);
       return 0;
-    case WM_QUERYENDSESSION: {
-      std::int16_t cancel = 0;
-      if (QueryUnload) QueryUnload(cancel, kUnloadFromWindows);
-      return cancel == 0;
-    }
+    case WM_QUERYENDSESSION:
+      return TRUE;  // a question now would hold up the shutdown
     case WM_ENDSESSION:
       if (wparam && loaded_) {
+        if (SessionEnd) SessionEnd();
         loaded_ = false;
         app_.FormUnloaded(*this);
       }
       return 0;
     default:
+      if (const auto found = message_handlers_.find(message); found != message_handlers_.end()) {
+        found->second();
+        return 0;
+      }
       return DefWindowProcW(hwnd(), message, wparam, lparam);
   }
 }

@@ -8,7 +8,9 @@
 #include <string>
 
 #include "toolkit/application.h"
+#include "toolkit/drawn_surface.h"
 #include "toolkit/handles.h"
+#include "toolkit/mouse.h"
 
 namespace toolkit {
 
@@ -26,6 +28,7 @@ struct FormStyle {
   int client_width = 0;  // twips
   int client_height = 0;
   bool show_in_taskbar = true;
+  bool dialog_frame = false;  // the frame of a dialog box
   HICON large_icon = nullptr;
   HICON small_icon = nullptr;
 };
@@ -56,8 +59,21 @@ class Form {
   // Makes the client area exactly the style's size, below the menu bar.
   void FitClientArea();
 
+  // Takes `other`'s icons as this form's own.
+  void UseIconOf(const Form& other);
+
+  // What is drawn on the form's own surface.
+  DrawnSurface& drawn() { return drawn_; }
+  // The pointer moved over the form's own surface: not over a control or a drawn element that
+  // takes the mouse.
+  MouseHandler MouseMove;
+
   // cancel: set non-zero to keep the form; reason: an UnloadReason.
   std::function<void(std::int16_t& cancel, std::int16_t reason)> QueryUnload;
+  // The Windows session ends: no question can be asked, and the process ends after this.
+  std::function<void()> SessionEnd;
+  // Runs `handler` when the form receives `message`, such as one from RegisterWindowMessage.
+  void OnMessage(UINT message, std::function<void()> handler);
 
   // Commands chosen from menus reach their handlers through ids allotted here.
   UINT AddCommand(std::function<void()> handler);
@@ -79,6 +95,8 @@ class Form {
   Application& app_;
   FormStyle style_;
   UniqueWindow window_;
+  // Declared after window_: its tool-tip window, owned by the form's, must go first.
+  DrawnSurface drawn_{*this};
   bool loaded_ = true;
   bool shown_once_ = false;
   HWND modal_owner_ = nullptr;
@@ -86,6 +104,7 @@ class Form {
   UINT next_command_ = 100;
   std::map<UINT, std::function<void()>> commands_;
   std::map<UINT_PTR, Timer*> timers_;
+  std::map<UINT, std::function<void()>> message_handlers_;
 };
 
 }  // namespace toolkit

@@ -20,6 +20,9 @@ struct IconDeleter {
 struct CursorDeleter {
   void operator()(HCURSOR cursor) const { DestroyCursor(cursor); }
 };
+struct HandleDeleter {
+  void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
 struct MenuDeleter {
   void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
@@ -29,6 +32,7 @@ using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 using UniqueCursor = std::unique_ptr<std::remove_pointer_t<HCURSOR>, CursorDeleter>;
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+using UniqueHandle = std::unique_ptr<void, HandleDeleter>;
 
 // A device context obtained with GetDC, released on scope exit.
 class WindowDc {

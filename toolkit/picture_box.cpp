@@ -1,7 +1,5 @@
 #include "toolkit/picture_box.h"
 
-#include <windowsx.h>
-
 #include "toolkit/form.h"
 
 namespace toolkit {
@@ -22,31 +20,6 @@ const wchar_t* RegisteredPictureClass(HINSTANCE instance, WNDPROC procedure) {
   return kPictureClass;
 }
 
-std::int16_t HeldButtons(WPARAM wparam) {
-  return static_cast<std::int16_t>(((wparam & MK_LBUTTON) ? 1 : 0) |
-                                   ((wparam & MK_RBUTTON) ? 2 : 0) |
-                                   ((wparam & MK_MBUTTON) ? 4 : 0));
-}
-
-// The button a press or release message is about: 1 left, 2 right, 4 middle.
-std::int16_t ButtonOf(UINT message) {
-  switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-      return 1;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-      return 2;
-    default:
-      return 4;
-  }
-}
-
-std::int16_t ShiftState(WPARAM wparam) {
-  return static_cast<std::int16_t>(((wparam & MK_SHIFT) ? 1 : 0) | ((wparam & MK_CONTROL) ? 2 : 0) |
-                                   ((GetKeyState(VK_MENU) < 0) ? 4 : 0));
-}
-
 }  // namespace
 
 PictureBox::PictureBox(const Placement& placement, const PictureStyle& style)
@@ -54,7 +27,10 @@ PictureBox::PictureBox(const Placement& placement, const PictureStyle& style)
               RegisteredPictureClass(placement.form.app().instance(), &PictureBox::WindowProc), L"",
               (style.visible ? WS_VISIBLE : 0) | WS_TABSTOP,
               style.sunken_border ? WS_EX_CLIENTEDGE : 0),
-      style_(style) {}
+      style_(style),
+      image_(style.persistent_image
+                 ? std::make_unique<PersistentImage>(hwnd(), GetSysColor(COLOR_BTNFACE))
+                 : nullptr) {}
 
 void PictureBox::SetMousePointer(std::int16_t pointer) {
   mouse_pointer_ = pointer;
@@ -83,10 +59,7 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wparam
 
 void PictureBox::Raise(const MouseHandler& handler, std::int16_t button, WPARAM wparam,
                        LPARAM lparam) {
-  if (!handler) return;
-  const Twips& twips = form().app().twips();
-  handler(button, ShiftState(wparam), twips.ToTwips(GET_X_LPARAM(lparam)),
-          twips.ToTwips(GET_Y_LPARAM(lparam)));
+  RaiseMouse(handler, form().app().twips(), button, wparam, lparam);
 }
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -101,8 +74,15 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+      // The focus too, so that keys such as Esc reach the box while it holds the mouse.
+      SetFocus(hwnd());
       SetCapture(hwnd());
       Raise(MouseDown, ButtonOf(message), wparam, lparam);
+      return 0;
+    case WM_GETDLGCODE:
+      return GetCapture() == hwnd() ? DLGC_WANTALLKEYS : 0;
+    case WM_KEYDOWN:
+      if (KeyDown) KeyDown(static_cast<int>(wparam));
       return 0;
     case WM_MOUSEMOVE:
       Raise(MouseMove, HeldButtons(wparam), wparam, lparam);
@@ -123,6 +103,7 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 void PictureBox::Paint() {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(hwnd(), &paint);
+  if (image_) image_->PaintTo(dc);
   if (style_.picture) DrawIconEx(dc, 0, 0, style_.picture, 0, 0, 0, nullptr, DI_NORMAL);
   EndPaint(hwnd(), &paint);
 }

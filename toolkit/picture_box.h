@@ -2,8 +2,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "toolkit/control.h"
+#include "toolkit/mouse.h"
+#include "toolkit/persistent_image.h"
 
 namespace toolkit {
 
@@ -12,6 +15,7 @@ struct PictureStyle {
   bool sunken_border = false;
   HICON picture = nullptr;          // drawn at its own size at the top left; not owned
   HCURSOR custom_cursor = nullptr;  // shown while the mouse pointer is kCustomPointer; not owned
+  bool persistent_image = false;    // keeps what is drawn into hdc() across repaints
 };
 
 // A picture box. Mouse positions are reported in twips; after a button goes down on it the box
@@ -20,12 +24,11 @@ class PictureBox : public Control {
  public:
   static constexpr std::int16_t kDefaultPointer = 0;
   static constexpr std::int16_t kCustomPointer = 99;
-  // Button values: 1 left, 2 right, 4 middle (combined in MouseMove); Shift: 1 Shift, 2 Ctrl, 4
-  // Alt.
-  using MouseHandler =
-      std::function<void(std::int16_t button, std::int16_t shift, double x, double y)>;
 
   PictureBox(const Placement& placement, const PictureStyle& style);
+
+  // Where to draw what the box keeps: its persistent image (null without one).
+  HDC hdc() const { return image_ ? image_->dc() : nullptr; }
 
   std::int16_t MousePointer() const { return mouse_pointer_; }
   void SetMousePointer(std::int16_t pointer);
@@ -33,6 +36,8 @@ class PictureBox : public Control {
   MouseHandler MouseDown;
   MouseHandler MouseMove;
   MouseHandler MouseUp;
+  // A key pressed while the box has the focus (virtual-key code).
+  std::function<void(int key)> KeyDown;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -43,6 +48,7 @@ class PictureBox : public Control {
 
   PictureStyle style_;
   std::int16_t mouse_pointer_ = kDefaultPointer;
+  std::unique_ptr<PersistentImage> image_;
 };
 
 }  // namespace toolkit

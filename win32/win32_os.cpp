@@ -89,9 +89,35 @@ Handle Win32Os::GetClassLongA(Handle window, int index) {
   return static_cast<Handle>(::GetClassLongPtrA(FromHandle<HWND>(window), index));
 }
 
-int Win32Os::ShowWindow(Handle window, int command) {
-  return ::ShowWindow(FromHandle<HWND>(window), command);
+int Win32Os::ShowWindowAsync(Handle window, int command) {
+  return ::ShowWindowAsync(FromHandle<HWND>(window), command);
 }
+
+int Win32Os::IsZoomed(Handle window) { return ::IsZoomed(FromHandle<HWND>(window)); }
+
+std::string Win32Os::GetClassNameA(Handle window) {
+  char name[256] = {};
+  const int length = ::GetClassNameA(FromHandle<HWND>(window), name, sizeof name);
+  return std::string(name, length > 0 ? length : 0);
+}
+
+Handle Win32Os::GetShellWindow() { return ToHandle(::GetShellWindow()); }
+
+Handle Win32Os::GetDesktopWindow() { return ToHandle(::GetDesktopWindow()); }
+
+int Win32Os::SetPropA(Handle window, const char* name, Handle value) {
+  return ::SetPropA(FromHandle<HWND>(window), name, FromHandle<HANDLE>(value));
+}
+
+Handle Win32Os::GetPropA(Handle window, const char* name) {
+  return ToHandle(::GetPropA(FromHandle<HWND>(window), name));
+}
+
+Handle Win32Os::RemovePropA(Handle window, const char* name) {
+  return ToHandle(::RemovePropA(FromHandle<HWND>(window), name));
+}
+
+int Win32Os::IsDBCSLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte); }
 
 int Win32Os::IsWindowVisible(Handle window) { return ::IsWindowVisible(FromHandle<HWND>(window)); }
 
@@ -114,6 +140,20 @@ int Win32Os::EnumWindows(const std::function<std::int32_t(Handle window)>& callb
   const BOOL result = ::EnumWindows(EnumProc, reinterpret_cast<LPARAM>(&context));
   if (context.error) std::rethrow_exception(context.error);
   return result;
+}
+
+Handle Win32Os::LoadCursorA(Handle instance, int resource) {
+  return ToHandle(::LoadCursorA(FromHandle<HINSTANCE>(instance), MAKEINTRESOURCEA(resource)));
+}
+
+Handle Win32Os::SetCursor(Handle cursor) {
+  return ToHandle(::SetCursor(FromHandle<HCURSOR>(cursor)));
+}
+
+Handle Win32Os::ShellExecuteA(Handle owner, const char* verb, const char* file,
+                              const char* parameters, const char* directory, int show) {
+  return ToHandle(
+      ::ShellExecuteA(FromHandle<HWND>(owner), verb, file, parameters, directory, show));
 }
 
 }  // namespace velamo

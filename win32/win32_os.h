@@ -14,13 +14,25 @@ class Win32Os : public Os {
   bool Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) override;
   int GetWindowTextA(Handle window, char* buffer, int max_count) override;
   Handle GetClassLongA(Handle window, int index) override;
-  int ShowWindow(Handle window, int command) override;
+  int ShowWindowAsync(Handle window, int command) override;
+  int IsZoomed(Handle window) override;
+  std::string GetClassNameA(Handle window) override;
+  Handle GetShellWindow() override;
+  Handle GetDesktopWindow() override;
+  int SetPropA(Handle window, const char* name, Handle value) override;
+  Handle GetPropA(Handle window, const char* name) override;
+  Handle RemovePropA(Handle window, const char* name) override;
+  int IsDBCSLeadByte(unsigned char byte) override;
   int IsWindowVisible(Handle window) override;
   int IsIconic(Handle window) override;
   Handle GetParent(Handle window) override;
   Point GetCursorPos() override;
   Handle WindowFromPoint(Point point) override;
   int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) override;
+  Handle LoadCursorA(Handle instance, int resource) override;
+  Handle SetCursor(Handle cursor) override;
+  Handle ShellExecuteA(Handle owner, const char* verb, const char* file, const char* parameters,
+                       const char* directory, int show) override;
 };
 
 }  // namespace velamo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -8,7 +10,7 @@
 namespace velamo::testing {
 
 // A main window that records what the shared procedures ask of it, in one log with the OS calls,
-// and keeps its list of titles.
+// and keeps its list, callback boxes and tray menu items.
 class RecordingForm : public MainWindowPort {
  public:
   static constexpr Handle kWindow = 0x1000;
@@ -20,8 +22,15 @@ class RecordingForm : public MainWindowPort {
   Handle WindowHandle() const override { return kWindow; }
   Handle LoadCallbackBox(Index index) override {
     log_.push_back("Load Picture1(" + std::to_string(index) + ")");
-    return kFirstCallbackBox + index;
+    boxes.push_back(index);
+    return CallbackBox(index);
   }
+  Handle CallbackBox(Index index) const override { return kFirstCallbackBox + index; }
+  void UnloadCallbackBox(Index index) override {
+    log_.push_back("Unload Picture1(" + std::to_string(index) + ")");
+    std::erase(boxes, index);
+  }
+
   void ClearList() override {
     log_.push_back("List1.Clear");
     list.clear();
@@ -30,9 +39,37 @@ class RecordingForm : public MainWindowPort {
     log_.push_back("List1.AddItem");
     list.emplace_back(title);
   }
+  void RemoveListItem(int line) override {
+    log_.push_back("List1.RemoveItem " + std::to_string(line));
+    list.erase(list.begin() + line);
+    if (line < static_cast<int>(selected.size())) selected.erase(selected.begin() + line);
+  }
+  int ListCount() const override { return static_cast<int>(list.size()); }
+  bool ListSelected(int line) const override {
+    return line < static_cast<int>(selected.size()) && selected[line];
+  }
+
+  Index WindowMenuUpperBound() const override { return menu.empty() ? 0 : menu.rbegin()->first; }
+  void LoadWindowMenuItem(Index index, std::u16string_view caption) override {
+    menu[index] = std::u16string(caption);
+  }
+  void UnloadWindowMenuItem(Index index) override { menu.erase(index); }
+  void EnableWindowMenu(bool enabled) override { menu_enabled = enabled; }
+
+  bool AskQuit() override {
+    log_.push_back("AskQuit");
+    if (during_question) during_question();
+    return answer_yes;
+  }
   void ReportTableFull() override { log_.push_back("ReportTableFull"); }
 
   std::vector<std::u16string> list;
+  std::vector<bool> selected;
+  std::vector<Index> boxes;
+  std::map<Index, std::u16string> menu;  // items 1..k
+  bool menu_enabled = false;
+  bool answer_yes = true;
+  std::function<void()> during_question;
 
  private:
   std::vector<std::string>& log_;

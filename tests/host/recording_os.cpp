@@ -85,13 +85,44 @@ Handle RecordingOs::GetClassLongA(Handle window, int index) {
                               : 0;
 }
 
-int RecordingOs::ShowWindow(Handle window, int command) {
-  calls.push_back("ShowWindow " + std::to_string(window) + " " + std::to_string(command));
+int RecordingOs::ShowWindowAsync(Handle window, int command) {
+  calls.push_back("ShowWindowAsync " + std::to_string(window) + " " + std::to_string(command));
   const auto found = windows.find(window);
   if (found == windows.end()) return 0;
-  const int was_visible = found->second.visible;
   found->second.visible = command != kSwHide;
-  return was_visible;
+  if (command != kSwHide) found->second.iconic = 0;
+  return 1;
+}
+
+int RecordingOs::IsZoomed(Handle window) {
+  const auto found = windows.find(window);
+  return found == windows.end() ? 0 : found->second.zoomed;
+}
+
+std::string RecordingOs::GetClassNameA(Handle window) {
+  const auto found = windows.find(window);
+  return found == windows.end() ? "" : found->second.class_name;
+}
+
+int RecordingOs::SetPropA(Handle window, const char* name, Handle value) {
+  calls.push_back("SetPropA " + std::to_string(window) + " " + name + " " + std::to_string(value));
+  const auto found = windows.find(window);
+  if (found == windows.end()) return 0;
+  found->second.props[name] = value;
+  return 1;
+}
+
+Handle RecordingOs::GetPropA(Handle window, const char* name) {
+  const auto found = windows.find(window);
+  if (found == windows.end() || !found->second.props.contains(name)) return 0;
+  return found->second.props[name];
+}
+
+Handle RecordingOs::RemovePropA(Handle window, const char* name) {
+  calls.push_back("RemovePropA " + std::to_string(window) + " " + name);
+  const Handle value = GetPropA(window, name);
+  if (value != 0) windows[window].props.erase(name);
+  return value;
 }
 
 int RecordingOs::IsWindowVisible(Handle window) {
@@ -130,6 +161,28 @@ int RecordingOs::EnumWindows(const std::function<std::int32_t(Handle window)>& c
     if (callback(window) == 0) return 0;
   }
   return 1;
+}
+
+Handle RecordingOs::LoadCursorA(Handle instance, int resource) {
+  calls.push_back("LoadCursorA " + std::to_string(instance) + " " + std::to_string(resource));
+  return 0x10000 + resource;  // a cursor handle that names its cursor
+}
+
+Handle RecordingOs::SetCursor(Handle cursor) {
+  calls.push_back("SetCursor " + std::to_string(cursor));
+  return 0;
+}
+
+Handle RecordingOs::ShellExecuteA(Handle owner, const char* verb, const char* file,
+                                  const char* parameters, const char* directory, int show) {
+  const auto quoted = [](const char* text) {
+    return text ? '"' + std::string(text) + '"' : std::string("null");
+  };
+  calls.push_back("ShellExecuteA " + std::to_string(owner) + " " + quoted(verb) + " " +
+                  quoted(file) + " " + quoted(parameters) + " " + quoted(directory) + " " +
+                  std::to_string(show));
+  if (during_shell_execute) during_shell_execute();
+  return 42;  // success: greater than 32
 }
 
 }  // namespace velamo::testing

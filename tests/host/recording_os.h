@@ -20,13 +20,27 @@ class RecordingOs : public Os {
   bool Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) override;
   int GetWindowTextA(Handle window, char* buffer, int max_count) override;
   Handle GetClassLongA(Handle window, int index) override;
-  int ShowWindow(Handle window, int command) override;
+  int ShowWindowAsync(Handle window, int command) override;
+  int IsZoomed(Handle window) override;
+  std::string GetClassNameA(Handle window) override;
+  Handle GetShellWindow() override { return shell_window; }
+  Handle GetDesktopWindow() override { return desktop_window; }
+  int SetPropA(Handle window, const char* name, Handle value) override;
+  Handle GetPropA(Handle window, const char* name) override;
+  Handle RemovePropA(Handle window, const char* name) override;
+  int IsDBCSLeadByte(unsigned char byte) override {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+  }
   int IsWindowVisible(Handle window) override;
   int IsIconic(Handle window) override;
   Handle GetParent(Handle window) override;
   Point GetCursorPos() override;
   Handle WindowFromPoint(Point point) override;
   int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) override;
+  Handle LoadCursorA(Handle instance, int resource) override;
+  Handle SetCursor(Handle cursor) override;
+  Handle ShellExecuteA(Handle owner, const char* verb, const char* file, const char* parameters,
+                       const char* directory, int show) override;
 
   // A window of the fake desktop; handles not in `windows` behave as destroyed ones.
   struct Window {
@@ -36,6 +50,9 @@ class RecordingOs : public Os {
     int visible = 1;
     int iconic = 0;
     Handle parent = 0;  // GetParent's answer: parent, or owner of a pop-up
+    int zoomed = 0;
+    std::string class_name;
+    std::map<std::string, Handle> props;
   };
   // Adds a top-level window (listed by EnumWindows in the order added) or a child window.
   void AddWindow(Handle handle, Window window);
@@ -51,8 +68,13 @@ class RecordingOs : public Os {
 
   std::map<Handle, Window> windows;
   std::vector<Handle> top_level_order;
+  Handle shell_window = 0x10;
+  Handle desktop_window = 0x11;
   Point cursor{100, 200};
   Handle window_at_cursor = 0;
+
+  // Runs inside ShellExecuteA, as window messages dispatched during the call would.
+  std::function<void()> during_shell_execute;
 
   std::vector<std::string> calls;
   std::vector<NotifyCall> notify_calls;

@@ -7,119 +7,82 @@
 #include <string>
 #include <vector>
 
+#include "win32/handle_cast.h"
 #include "win32/win32_os.h"
 
 namespace velamo {
 namespace {
 
-std::wstring TextOf(HWND window) {
-  wchar_t text[256] = {};
-  GetWindowTextW(window, text, 256);
-  return text;
-}
-
-std::wstring MenuText(HMENU menu, int position) {
-  wchar_t text[128] = {};
-  GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
-  return text;
-}
-
-bool IsSeparator(HMENU menu, int position) {
-  MENUITEMINFOW info{.cbSize = sizeof(info), .fMask = MIIM_FTYPE};
-  GetMenuItemInfoW(menu, position, TRUE, &info);
-  return info.fType & MFT_SEPARATOR;
-}
-
+// What no other process can read: menus, class icons and fonts, seen in-process.
 class Form1Test : public ::testing::Test {
  protected:
+  Form1Test() { module_.Main(form1_); }
+  ~Form1Test() override { module_.RestoreHidden(0); }
+
+  // A top-level window of a class registered here with the given class icons.
+  HWND Target(const wchar_t* class_name, HICON small, const std::wstring& title) {
+    WNDCLASSEXW window_class{.cbSize = sizeof(window_class),
+                             .lpfnWndProc = DefWindowProcW,
+                             .hInstance = GetModuleHandleW(nullptr),
+                             .lpszClassName = class_name,
+                             .hIconSm = small};
+    RegisterClassExW(&window_class);
+    return CreateWindowExW(0, class_name, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                           200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
+  static std::vector<std::wstring> Items(HMENU menu) {
+    std::vector<std::wstring> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      wchar_t text[128] = {};
+      GetMenuStringW(menu, i, text, 128, MF_BYPOSITION);
+      const bool grayed = GetMenuState(menu, i, MF_BYPOSITION) & MF_GRAYED;
+      items.push_back(std::wstring(text[0] ? text : L"-") + (grayed ? L" (grayed)" : L""));
+    }
+    return items;
+  }
+  using Menu = std::vector<std::wstring>;
+
   toolkit::Application app_;
   Win32Os os_;
   Module1 module_{os_};
   Form1 form1_{app_, module_};
 };
 
-TEST_F(Form1Test, WindowHasAFixedFrameWithOnlyACloseBox) {
-  const HWND window = form1_.form().hwnd();
-  EXPECT_EQ(TextOf(window), L"Velamo");
-  const LONG style = GetWindowLongW(window, GWL_STYLE);
-  EXPECT_TRUE(style & WS_SYSMENU);
-  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-  EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-  EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
-  EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
+TEST_F(Form1Test, MenusHoldTheirItemsAndTheWindowListFollowsTheTable) {
+  EXPECT_EQ(Items(GetMenu(form1_.form().hwnd())), (Menu{L"ファイル(&F)", L"ヘルプ(&H)"}));
+  EXPECT_EQ(Items(form1_.Menu_File.handle()), Menu{L"終了(&X)"});
+  EXPECT_EQ(Items(form1_.Menu_Help.handle()), Menu{L"バージョン情報(&A)"});
+  EXPECT_EQ(Items(form1_.IconMenu_Sub.handle()), Menu{L"元のサイズに戻す(&R)"});
 
-  RECT client;
-  GetClientRect(window, &client);
-  EXPECT_EQ(client.right, app_.twips().ToPixels(6810));
-  EXPECT_EQ(client.bottom, app_.twips().ToPixels(3675));
+  module_.RebuildWindowMenu();
+  EXPECT_EQ(Items(form1_.IconMenu.handle()),
+            (Menu{L"表示(&V)", L"元のサイズに戻す(&R) (grayed)", L"-", L"終了(&X)"}));
+  for (const wchar_t* title : {L"One", L"&Two & three", L"日本語"}) {
+    module_.HideWindowByHandle(ToHandle(Target(L"VelamoTestPlain", nullptr, title)));
+  }
+  module_.RebuildWindowMenu();
+  EXPECT_EQ(Items(form1_.IconMenu.handle())[1], L"元のサイズに戻す(&R)");
+  EXPECT_EQ(Items(form1_.IconMenu_Resize.handle()),
+            (Menu{L"全て(&A)", L"One", L"&Two & three", L"日本語"}));
+  module_.RestoreHidden(1);
+  module_.RebuildWindowMenu();
+  EXPECT_EQ(Items(form1_.IconMenu_Resize.handle()),
+            (Menu{L"全て(&A)", L"&Two & three", L"日本語"}));
 }
 
-// Positions and captions are read back from the running program end to end.
-TEST_F(Form1Test, ControlsHaveTheirSettings) {
-  const LONG list_style = GetWindowLongW(form1_.List1.hwnd(), GWL_STYLE);
-  EXPECT_TRUE(list_style & LBS_MULTIPLESEL);
-  EXPECT_FALSE(list_style & (LBS_SORT | LBS_EXTENDEDSEL));
-  EXPECT_TRUE(GetWindowLongW(form1_.Text1.hwnd(), GWL_STYLE) & ES_RIGHT);
+TEST_F(Form1Test, IconIsTheClassSmallIconElseTheFallbackAndText1HasItsFont) {
+  const HICON small = LoadIconW(nullptr, IDI_INFORMATION);
+  module_.AppFallbackIcon = 0x1234;
+  EXPECT_EQ(module_.GetWindowIcon(ToHandle(Target(L"VelamoTestIcon", small, L"a"))),
+            ToHandle(small));
+  EXPECT_EQ(module_.GetWindowIcon(ToHandle(Target(L"VelamoTestNone", nullptr, L"b"))), 0x1234u);
 
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form1_.Text1.hwnd(), WM_GETFONT, 0, 0)),
              sizeof(font), &font);
   EXPECT_STREQ(font.lfFaceName, L"ＭＳ Ｐゴシック");
   EXPECT_EQ(font.lfHeight, -MulDiv(1575, app_.twips().dpi(), 7200));
-  EXPECT_EQ(font.lfWeight, FW_NORMAL);
   EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
-
-  EXPECT_FALSE(form1_.Picture1(0).Visible());
-  EXPECT_FALSE(form1_.Picture2.Visible());
-  EXPECT_TRUE(GetWindowLongW(form1_.Picture3.hwnd(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-  EXPECT_EQ(form1_.Timer1.Interval(), 0);
-}
-
-TEST_F(Form1Test, TabKeyVisitsTheControlsInTheirOrderStartingAtTheList) {
-  form1_.Show();
-  const HWND window = form1_.form().hwnd();
-  EXPECT_EQ(GetFocus(), form1_.List1.hwnd());
-  std::vector<HWND> order;
-  HWND at = form1_.List1.hwnd();
-  for (int i = 0; i < 7; ++i) {
-    order.push_back(at);
-    at = GetNextDlgTabItem(window, at, FALSE);
-  }
-  EXPECT_EQ(order,
-            (std::vector<HWND>{form1_.List1.hwnd(), form1_.Picture3.hwnd(), form1_.Text1.hwnd(),
-                               form1_.Command1.hwnd(), form1_.Command2.hwnd(),
-                               form1_.Command3(0).hwnd(), form1_.VScroll1.hwnd()}));
-  EXPECT_EQ(at, form1_.List1.hwnd());
-}
-
-TEST_F(Form1Test, MenuBarShowsFileAndHelpOnly) {
-  const HMENU bar = GetMenu(form1_.form().hwnd());
-  ASSERT_EQ(GetMenuItemCount(bar), 2);
-  EXPECT_EQ(MenuText(bar, 0), L"ファイル(&F)");
-  EXPECT_EQ(MenuText(bar, 1), L"ヘルプ(&H)");
-  ASSERT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), 1);
-  EXPECT_EQ(MenuText(GetSubMenu(bar, 0), 0), L"終了(&X)");
-  ASSERT_EQ(GetMenuItemCount(GetSubMenu(bar, 1)), 1);
-  EXPECT_EQ(MenuText(GetSubMenu(bar, 1), 0), L"バージョン情報(&A)");
-}
-
-TEST_F(Form1Test, TrayMenusArePopUpsOfTheirOwn) {
-  const HMENU icon_menu = form1_.IconMenu.handle();
-  ASSERT_EQ(GetMenuItemCount(icon_menu), 4);
-  EXPECT_EQ(MenuText(icon_menu, 0), L"表示(&V)");
-  EXPECT_EQ(MenuText(icon_menu, 1), L"元のサイズに戻す(&R)");
-  EXPECT_TRUE(IsSeparator(icon_menu, 2));
-  EXPECT_EQ(MenuText(icon_menu, 3), L"終了(&X)");
-  const HMENU restore = GetSubMenu(icon_menu, 1);
-  ASSERT_EQ(GetMenuItemCount(restore), 1);
-  EXPECT_EQ(MenuText(restore, 0), L"全て(&A)");
-
-  const HMENU sub_menu = form1_.IconMenu_Sub.handle();
-  ASSERT_EQ(GetMenuItemCount(sub_menu), 1);
-  EXPECT_EQ(MenuText(sub_menu, 0), L"元のサイズに戻す(&R)");
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(GetMenuState(icon_menu, i, MF_BYPOSITION) & (MF_GRAYED | MF_CHECKED), 0u);
-  }
 }
 
 }  // namespace

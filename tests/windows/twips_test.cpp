@@ -7,17 +7,6 @@
 namespace toolkit {
 namespace {
 
-TEST(TwipsTest, ConvertsWithTheDisplayResolution) {
-  EXPECT_EQ(Twips(96).ToPixels(6810), 454);
-  EXPECT_EQ(Twips(96).ToPixels(3675), 245);
-  EXPECT_EQ(Twips(96).ToPixels(15), 1);
-  EXPECT_EQ(Twips(144).ToPixels(6810), 681);
-  EXPECT_EQ(Twips(144).ToPixels(3675), 368);  // 367.5 rounds up
-  EXPECT_EQ(Twips(192).ToPixels(6810), 908);
-  EXPECT_EQ(Twips(192).ToPixels(3675), 490);
-  EXPECT_EQ(Twips(192).ToPixels(-15), -2);
-}
-
 TEST(TwipsTest, EdgesThatMeetInTwipsMeetInPixels) {
   // List1 and Command2 end on the same right edge; so do the frames and Command3.
   for (int dpi : {96, 120, 144, 168, 192}) {
@@ -25,13 +14,6 @@ TEST(TwipsTest, EdgesThatMeetInTwipsMeetInPixels) {
     EXPECT_EQ(twips.ToPixels(120 + 2895), twips.ToPixels(1920 + 1095)) << dpi;
     EXPECT_EQ(twips.ToPixels(3120 + 3615), twips.ToPixels(5640 + 1095)) << dpi;
   }
-}
-
-TEST(TwipsTest, TwipsPerPixelIsWhole) {
-  EXPECT_EQ(Twips(96).TwipsPerPixel(), 15);
-  EXPECT_EQ(Twips(120).TwipsPerPixel(), 12);
-  EXPECT_EQ(Twips(144).TwipsPerPixel(), 10);
-  EXPECT_EQ(Twips(192).TwipsPerPixel(), 8);  // 7.5 rounds to even
 }
 
 TEST(TwipsTest, MouseMessageDecodedFromTwipsEqualsTheLowWord) {

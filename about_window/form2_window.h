@@ -1,0 +1,33 @@
+#pragma once
+
+#include "about_window/form2.h"
+#include "toolkit/button.h"
+#include "toolkit/control_array.h"
+#include "toolkit/drawn_label.h"
+#include "toolkit/handles.h"
+#include "toolkit/picture_box.h"
+#include "toolkit/shape.h"
+
+namespace velamo {
+
+// Form2's window as designed: its frame, its elements from back to front, and their events bound
+// to Form2's handlers.
+struct Form2::Window {
+  Window(toolkit::Application& app, Form2& events);
+
+  // Declared first: the fonts outlive the labels that draw with them.
+  toolkit::UniqueFont title_font;
+  toolkit::UniqueFont version_font;
+  toolkit::UniqueFont copyright_font;
+  toolkit::Form form;
+
+  toolkit::ControlArray<toolkit::Shape> Shape1;
+  toolkit::ControlArray<toolkit::DrawnLabel> Label1;
+  toolkit::ControlArray<toolkit::DrawnLabel> Label2;
+  toolkit::ControlArray<toolkit::DrawnLabel> Label3;
+  toolkit::ControlArray<toolkit::DrawnLabel> Label5;
+  toolkit::Button Command1;
+  toolkit::PictureBox Picture1;
+};
+
+}  // namespace velamo

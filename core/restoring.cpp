@@ -1,0 +1,89 @@
+#include "core/module1.h"
+
+namespace velamo {
+
+void Module1::RestoreHidden(Index index) {
+  const auto restore = [this](const HiddenEntry& entry) {
+    // SW_RESTORE would bring a maximized window back at its normal size.
+    ShowAgain(entry, entry.Maximized ? kSwShowMaximized : kSwRestore);
+  };
+  const Index last = UpperBound();
+  for (Index i = 1; i <= last; ++i) {
+    TrayDelete(i);
+    if (index == 0) {
+      restore(HiddenList[i]);
+      form1_->UnloadCallbackBox(i);
+    }
+  }
+  if (index == 0) {
+    HiddenList.assign(1, HiddenEntry{});
+    return;
+  }
+  restore(HiddenList[index]);
+  for (Index j = index; j < last; ++j) HiddenList[j] = HiddenList[j + 1];
+  HiddenList.resize(last);
+  // Every remaining window gets its icon back under its current index.
+  for (Index i = 1; i < last; ++i) {
+    TrayAdd(i, form1_->CallbackBox(i), HiddenList[i].Icon, HiddenList[i].Title);
+  }
+  form1_->UnloadCallbackBox(last);
+}
+
+void Module1::RestoreSelectedLines() {
+  // From the last line up: a restore renumbers only the lines already visited.
+  for (int line = form1_->ListCount() - 1; line >= 0; --line) {
+    if (!form1_->ListSelected(line)) continue;
+    RestoreHidden(static_cast<Index>(line + 1));
+    form1_->RemoveListItem(line);
+  }
+}
+
+void Module1::RestoreEntry(Index index, Handle window) {
+  if (index < 1 || index > UpperBound() || HiddenList[index].Wnd != window) return;
+  RestoreHidden(index);
+  form1_->RemoveListItem(index - 1);
+}
+
+void Module1::RebuildWindowMenu() {
+  for (Index i = form1_->WindowMenuUpperBound(); i >= 1; --i) form1_->UnloadWindowMenuItem(i);
+  window_menu_.assign(1, 0);
+  for (Index i = 1; i <= UpperBound(); ++i) {
+    form1_->LoadWindowMenuItem(i, HiddenList[i].Title);
+    window_menu_.push_back(HiddenList[i].Wnd);
+  }
+  form1_->EnableWindowMenu(UpperBound() != 0);
+}
+
+void Module1::RestoreFromWindowMenu(Index index) {
+  if (index != 0) {
+    if (index < static_cast<Index>(window_menu_.size())) RestoreEntry(index, window_menu_[index]);
+    return;
+  }
+  RestoreHidden(0);
+  form1_->ClearList();
+}
+
+bool Module1::ConfirmQuit() {
+  if (!form1_->AskQuit()) return false;
+  RestoreEverythingForExit();
+  return true;
+}
+
+void Module1::RestoreEverythingForExit() {
+  TrayDelete(0);
+  // Read after the question: the timer may have hidden more windows while it was open.
+  const Index last = UpperBound();
+  for (Index i = 1; i <= last; ++i) {
+    ShowAgain(HiddenList[i], kSwShowNormal);
+    TrayDelete(i);
+  }
+}
+
+void Module1::RegisterIconsAgain() {
+  for (Index i = 1; i <= UpperBound(); ++i) {
+    os_.Shell_NotifyIconA(kNimAdd, AnsiTrayRecord(HiddenList[i].Tray, os_));
+  }
+  if (MainTrayShown) os_.Shell_NotifyIconA(kNimAdd, AnsiTrayRecord(MainTray, os_));
+}
+
+}  // namespace velamo
