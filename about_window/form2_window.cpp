@@ -17,7 +17,7 @@ struct TitleLayout {
   TwipsRect position;
   int color;  // a system colour
 };
-// The front one, in caption-text colour, over its shadow 3 pixels lower and to the right.
+// The shadow, then the title in front of it, 3 pixels higher and to the left.
 constexpr std::array<TitleLayout, 2> kLabel1 = {{
     {{645, 45, 1575, 495}, COLOR_ACTIVECAPTION},
     {{600, 0, 1695, 495}, COLOR_CAPTIONTEXT},

@@ -61,5 +61,41 @@ class VelamoTest(DesktopTest):
     def open_menus(self):
         return [m for m in self.probe.windows(cls="#32768") if self.probe.visible(m)]
 
+    def hide_new_windows(self, *titles):
+        """Opens windows of another process and drops the crosshair on each in turn."""
+        self.t = self.targets()
+        windows = [self.t.new_window(title, 520, 40 + 140 * i, size=(300, 120))
+                   for i, title in enumerate(titles)]
+        for hwnd in windows:
+            self.drop_on(center(self.probe.rect(hwnd)))
+            self.wait_hidden(hwnd)
+        self.wait_listed(list(titles))
+        return windows
+
+    def click_icon(self, k, button=1):
+        self.screen.click(*center(self.tray.cell(k)), button)
+
+    def menu_opens(self, count=1):
+        return wait_until(lambda: len(self.open_menus()) == count and self.open_menus(), 5,
+                          f"{count} menus open")
+
+    def click_menu_item(self, menu, k):
+        """Clicks the k-th item of an open menu: no other process can read a menu, so items are
+        found on screen, as bands of rows with dark text between the separators."""
+        left, top, right, bottom = self.probe.rect(menu)
+        rows = [any(sum(p) < 200 for p in row) for row in self.screen.grab((left, top, right, bottom))]
+        bands, start = [], None
+        for y, dark in enumerate(rows + [False]):
+            if dark and start is None:
+                start = y
+            elif not dark and start is not None:
+                bands.append((start + y) // 2)
+                start = None
+        self.screen.click(left + 30, top + bands[k])
+
+    def wait_shown(self, *windows):
+        for hwnd in windows:
+            wait_until(lambda: self.probe.visible(hwnd), 5, f"window {hwnd:#x} shown")
+
     def settle(self, seconds=0.5):
         time.sleep(seconds)

@@ -1,0 +1,158 @@
+#!/usr/bin/env python3
+"""Every way back with the real Velamo.exe: tray icon clicks and menus, the list's "元に戻す",
+hiding the main window into the tray and back, and the quit question."""
+
+import unittest
+
+from harness import SW_MAXIMIZE, center, wait_until
+from velamo import VelamoTest
+
+
+class RestoringTest(VelamoTest):
+    def test_icons_their_menu_and_the_list_bring_back_exactly_the_chosen_windows(self):
+        alpha, beta, gamma = self.hide_new_windows("Alpha", "Beta", "Gamma")
+        self.start("notepad")
+        notepad = self.probe.window(cls="Notepad", timeout=20)
+        wait_until(lambda: self.probe.visible(notepad), 10, "notepad shown")
+        self.probe("SetWindowPos", notepad, 0, 480, 460, 400, 200, 0x14)
+        self.drop_on(center(self.probe.rect(notepad)))
+        self.wait_listed(["Alpha", "Beta", "Gamma", self.probe.text(notepad)])
+
+        self.click_icon(1)  # Beta's, the second from the right
+        self.wait_shown(beta)
+        self.wait_listed(["Alpha", "Gamma", self.probe.text(notepad)])
+        self.assertEqual([self.tray.tooltip(k, self.probe) for k in range(3)],
+                         ["Alpha", "Gamma", self.probe.text(notepad)])
+
+        self.click_icon(0, button=3)
+        self.menu_opens()
+        self.screen.key("r")
+        self.wait_shown(alpha)
+        self.wait_listed(["Gamma", self.probe.text(notepad)])
+        self.assertFalse(self.probe.visible(gamma) or self.probe.visible(notepad))
+
+        list_box = self.control("ListBox")
+        left, top, _, _ = self.probe.rect(list_box)
+        height = self.probe("SendMessageW", list_box, 0x1A1, 0, 0)  # LB_GETITEMHEIGHT
+        for line in (0, 1):
+            self.screen.click(left + 40, top + 2 + height * line + height // 2)
+        self.click_button("元に戻す")
+        self.wait_shown(gamma, notepad)
+        self.wait_listed([])
+
+    def test_main_window_hides_into_the_tray_whose_menu_lists_and_restores_windows(self):
+        alpha, beta = self.hide_new_windows("Alpha", "Beta")
+        self.click_button("隠す")
+        wait_until(lambda: not self.probe.visible(self.main), 5, "Velamo hidden")
+        self.tray.wait_count(3)
+        self.assertEqual(self.tray.tooltip(2, self.probe), "Velamo")
+        self.click_icon(2)
+        wait_until(lambda: self.probe.visible(self.main), 5, "Velamo shown")
+        self.tray.wait_count(2)
+
+        self.click_button("隠す")
+        self.tray.wait_count(3)
+        # The main window is hidden: its menus are reached by clicks.
+        self.click_icon(2, button=3)
+        self.click_menu_item(self.window_list(), 2)  # past "全て(&A)" and Alpha, to Beta
+        self.wait_shown(beta)
+        self.tray.wait_count(2)
+        self.assertFalse(self.probe.visible(alpha))
+
+        # Beta's icon went and Alpha's came back after ours: ours is now the rightmost.
+        self.click_icon(0, button=3)
+        self.click_menu_item(self.window_list(), 0)  # "全て(&A)"
+        self.wait_shown(alpha)
+        self.tray.wait_count(1)
+        self.assertFalse(self.probe.visible(self.main))
+        self.click_icon(0)
+        wait_until(lambda: self.probe.visible(self.main), 5, "Velamo shown")
+        self.tray.wait_count(0)
+        self.assertEqual(self.list_items(), [])
+
+    def window_list(self):
+        """Opens "元のサイズに戻す(&R)" of our own icon's open menu; returns the submenu."""
+        (menu,) = self.menu_opens()
+        self.click_menu_item(menu, 1)
+        return next(m for m in self.menu_opens(2) if m != menu)
+
+    def test_a_maximized_window_comes_back_maximized(self):
+        t = self.targets()
+        big = t.new_window("Big")
+        t("ShowWindow", big, SW_MAXIMIZE)
+        # Velamo back in front from its taskbar button, to pick the crosshair up.
+        taskbar = self.probe.window(cls="Shell_TrayWnd")
+        button = next(b for b in self.probe.children(taskbar)
+                      if self.probe("GetWindowLongW", b, -12) == self.main)
+        self.screen.click(*center(self.probe.rect(button)))
+        self.drop_on((800, 400))
+        self.wait_listed(["Big"])
+        self.click_icon(0)
+        self.wait_shown(big)
+        self.assertTrue(self.probe("IsZoomed", big))
+
+    def test_a_click_elsewhere_closes_the_menu_and_a_double_click_restores_one_window(self):
+        alpha, beta, gamma = self.hide_new_windows("Alpha", "Beta", "Gamma")
+        self.click_icon(0, button=3)
+        self.menu_opens()
+        self.screen.click(700, 300)
+        wait_until(lambda: not self.open_menus(), 5, "the menu to close")
+
+        self.screen.move(*center(self.tray.cell(1)))
+        self.screen.xdotool("click", "--repeat", 2, "--delay", 80, 1)
+        self.wait_shown(beta)
+        self.settle(1.0)
+        self.assertEqual(self.list_items(), ["Alpha", "Gamma"])
+        self.assertFalse(self.probe.visible(alpha) or self.probe.visible(gamma))
+        self.assertEqual(self.tray.count(), 2)
+
+
+class QuitTest(VelamoTest):
+    def answer(self, button):
+        box = self.probe.window("Velamo - 終了", timeout=5)
+        texts = [self.probe.text(c) for c in self.probe.children(box)]
+        self.assertIn("終了しますか？", texts)
+        key = "Y" if button == "yes" else "N"
+        (chosen,) = [c for c in self.probe.children(box)
+                     if self.probe.cls(c) == "Button" and key in self.probe.text(c)]
+        self.screen.click(*center(self.probe.rect(chosen)))
+        wait_until(lambda: not self.probe.windows("Velamo - 終了"), 5, "the question to close")
+
+    def close_box(self):
+        m = lambda index: self.probe("GetSystemMetrics", index)
+        left, top, right, _ = self.probe.rect(self.main)
+        return right - m(7) - m(30) // 2 - 1, top + m(8) + m(4) // 2  # frame, button, caption
+
+    def test_no_changes_nothing_and_yes_gives_every_window_back_and_ends(self):
+        (alpha,) = self.hide_new_windows("Alpha")
+        self.screen.click(*self.close_box())
+        self.answer("no")
+        self.screen.click(*self.center_of(self.control("ListBox")))
+        self.screen.key("alt+f", "x")
+        self.answer("no")
+        self.settle()
+        self.assertFalse(self.probe.visible(alpha))
+        self.assertEqual(self.tray.count(), 1)
+        self.assertEqual(self.list_items(), ["Alpha"])
+
+        self.screen.key("alt+f", "x")
+        self.answer("yes")
+        self.wait_shown(alpha)
+        self.velamo.wait(10)
+        self.tray.wait_count(0)
+
+        self.velamo = self.start_velamo()
+        (beta,) = self.hide_new_windows("Beta")
+        self.click_button("隠す")
+        self.tray.wait_count(2)
+        for answer in ("no", "yes"):
+            self.click_icon(1, button=3)
+            self.click_menu_item(self.menu_opens()[0], 2)  # "終了(&X)"
+            self.answer(answer)
+        self.wait_shown(beta)
+        self.velamo.wait(10)
+        self.tray.wait_count(0)
+
+
+if __name__ == "__main__":
+    unittest.main()
