@@ -1,0 +1,146 @@
+#!/usr/bin/env python3
+"""Velamo never loses a window and never freezes: hung targets, the shell's own windows, a killed
+or crashed Velamo, a second start, a restarted shell, windows that show themselves again, and
+drags that are called off."""
+
+import struct
+import time
+import unittest
+
+from harness import POINTER, SW_MINIMIZE, SW_SHOWMINNOACTIVE, center, wait_until, wstr
+from velamo import EXE, VelamoTest
+
+
+class HardeningTest(VelamoTest):
+    def interval(self):
+        return self.probe.text(self.control("Edit"))
+
+    def assert_responsive(self):
+        """A real click on the scroll bar is handled within a second."""
+        before = int(self.interval())
+        self.screen.click(*self.scroll_arrow(up=True))
+        wait_until(lambda: int(self.interval()) == before + 1, 1, "Velamo answering a click")
+
+    def test_a_hung_program_is_hidden_without_freezing_velamo(self):
+        t = self.targets()
+        hung = t.new_window("Hung")
+        t.send("Sleep", 6000)  # its thread stops answering
+        self.drop_on(center(self.probe.rect(hung)))
+        self.assert_responsive()
+        self.wait_listed(["Hung"])
+
+        t2 = self.targets()
+        minimized = t2.new_window("Hung minimized", 520, 300)
+        t2("ShowWindow", minimized, SW_MINIMIZE)
+        t2.send("Sleep", 4000)
+        self.click_button("今チェック")
+        self.assert_responsive()
+        self.wait_listed(["Hung", "Hung minimized"])
+        t.reply()
+        t2.reply()
+        self.wait_hidden(hung, minimized)  # once they answer again
+        self.click_icon(0)
+        self.wait_shown(hung)
+
+    def test_drops_on_the_taskbar_a_tray_icon_and_the_desktop_hide_nothing(self):
+        self.hide_new_windows("Alpha")
+        taskbar = self.probe.window(cls="Shell_TrayWnd")
+        left, top, right, bottom = self.probe.rect(taskbar)
+        for point in ((right // 2, (top + bottom) // 2), center(self.tray.cell(0)), (900, 300),
+                      (1023, 767)):
+            self.drop_on(point)
+        self.settle()
+        self.assertTrue(self.probe.visible(taskbar))
+        self.assertEqual(self.list_items(), ["Alpha"])
+        self.assertEqual(self.tray.count(), 1)
+
+    def test_windows_hidden_by_a_killed_velamo_are_taken_up_by_the_next(self):
+        alpha, beta = self.hide_new_windows("Alpha", "Beta")
+        self.velamo.kill()
+        self.velamo.wait()
+        wait_until(self.tray.sweep, 10, "the killed Velamo's icons to go")
+        self.velamo = self.start_velamo()
+        # Taken up in the order the system lists windows, the later hidden first.
+        self.wait_listed(["Beta", "Alpha"])
+        self.assertEqual(self.tray.tooltip(1, self.probe), "Alpha")
+        self.click_icon(1)
+        self.wait_shown(alpha)
+        self.assertFalse(self.probe.visible(beta))
+
+    def test_a_crash_shows_every_window_again_before_the_report(self):
+        alpha, beta = self.hide_new_windows("Alpha", "Beta")
+        self.click_button("隠す")
+        self.tray.wait_count(3)
+        _, (pid,) = self.probe.call("GetWindowThreadProcessId", self.main, "b:4")
+        process = self.probe("OpenProcess", 0x1F0FFF, 0, struct.unpack("<I", pid)[0])
+        # A thread of Velamo's that runs at address 0: an access violation no code catches.
+        self.probe("CreateRemoteThread", process, 0, 0, 0, 0, 0, 0)
+        report = self.probe.window("Velamo", "#32770", timeout=10)
+        self.assertTrue(self.probe.visible(alpha) and self.probe.visible(beta))
+        self.assertEqual(self.tray.count(), 0)
+        self.screen.click(*center(self.probe.rect(next(
+            c for c in self.probe.children(report) if self.probe.cls(c) == "Button"))))
+        self.velamo.wait(10)
+
+    def test_a_second_start_brings_the_first_up_from_the_tray_and_ends(self):
+        self.click_button("隠す")
+        self.tray.wait_count(1)
+        second = self.start(EXE)
+        second.wait(20)
+        wait_until(lambda: self.probe.visible(self.main), 5, "the first Velamo shown")
+        self.tray.wait_count(0)
+        self.assertEqual(len(self.probe.windows("Velamo", "VelamoForm")), 1)
+        self.assertIsNone(self.velamo.poll())
+
+    def test_icons_come_back_after_the_shell_forgets_them(self):
+        self.hide_new_windows("Alpha", "Beta")
+        self.click_button("隠す")
+        self.tray.wait_count(3)
+        # The shell knows an icon by its window and ID: forget all of Velamo's, as a restart does.
+        size = 168 if POINTER == 8 else 152  # NOTIFYICONDATAW as Windows 95 knew it
+        for box in self.probe.children(self.main):
+            if self.probe.cls(box) == "VelamoPicture":
+                for icon in range(3):
+                    record = struct.pack("<I", size).ljust(POINTER, b"\0")
+                    record += struct.pack("<Q" if POINTER == 8 else "<I", box)
+                    record += struct.pack("<I", icon)
+                    self.probe("Shell_NotifyIconW", 2, "a:" + record.ljust(size, b"\0").hex())
+        self.tray.wait_count(0)
+        self.probe("PostMessageW", 0xFFFF, self.probe("RegisterWindowMessageW", wstr("TaskbarCreated")),
+                   0, 0)
+        self.tray.wait_count(3)
+        self.assertEqual([self.tray.tooltip(k, self.probe) for k in range(3)],
+                         ["Alpha", "Beta", "Velamo"])
+
+    def test_a_window_that_shows_itself_again_keeps_one_entry(self):
+        self.screen.click(*self.scroll_arrow(up=True))
+        wait_until(lambda: self.interval() == "1", 5, "a 10 ms interval")
+        t = self.targets()
+        restless = t.new_window("Restless")
+        t("ShowWindow", restless, SW_MINIMIZE)
+        self.wait_listed(["Restless"])
+        for _ in range(5):
+            t("ShowWindow", restless, SW_SHOWMINNOACTIVE)
+            time.sleep(0.3)
+        self.wait_hidden(restless)
+        self.assertEqual(self.list_items(), ["Restless"])
+        self.assertEqual(self.tray.count(), 1)
+
+    def test_a_right_click_or_esc_during_a_drag_hides_nothing(self):
+        t = self.targets()
+        first, second = t.new_window("First"), t.new_window("Second", 520, 300)
+        self.screen.drag(self.crosshair(), center(self.probe.rect(first)), release=False)
+        self.screen.xdotool("click", 3)
+        self.screen.move(*center(self.probe.rect(second)))
+        self.screen.xdotool("mouseup", 1)
+        self.screen.drag(self.crosshair(), center(self.probe.rect(first)), release=False)
+        self.screen.key("Escape")
+        crosshair = self.screen.cursor()
+        self.screen.xdotool("mouseup", 1)
+        self.settle()
+        self.assertNotEqual(crosshair[:4], (32, 32, 15, 15))
+        self.assertTrue(self.probe.visible(first) and self.probe.visible(second))
+        self.assertEqual(self.list_items(), [])
+
+if __name__ == "__main__":
+    unittest.main()
