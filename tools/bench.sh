@@ -59,7 +59,9 @@ trap 'tools/desktop.sh stop "$home"' EXIT
 # shellcheck disable=SC1091
 . "$home/env"
 
-commands=("\"$(winepath -w "$velamo")\"" "\"$(winepath -w "$bench/bare.exe")\"$tray")
+# Wine's drive Z: is the root of the file system.
+windows_path() { printf 'Z:%s' "${1//\//\\}"; }
+commands=("\"$(windows_path "$velamo")\"" "\"$(windows_path "$bench/bare.exe")\"$tray")
 wine "$bench/measure.exe" 1 "${commands[@]}" >/dev/null
 wine "$bench/measure.exe" "$runs" "${commands[@]}" | tr -d '\r' >"$bench/runs.txt"
 

@@ -35,26 +35,16 @@ TEST_F(Module1Test, MainTakesIconsFromTheFixedFileNameThenShowsTheWindow) {
   EXPECT_TRUE(os_.notify_calls.empty());
 }
 
-TEST_F(Module1Test, DriveRootKeepsItsSingleBackslash) {
-  os_.application_path = u"C:\\";
-  module_.Main(form_);
-  EXPECT_EQ(module_.AppPath, u"C:\\");
-  EXPECT_EQ(os_.calls.front(), "ExtractIconExA C:\\Velamo.exe 0");
-}
-
-TEST_F(Module1Test, JapaneseDirectoryReachesTheShellInTheAnsiCodePage) {
-  os_.application_path = u"D:\\ツール";
-  module_.Main(form_);
-  EXPECT_EQ(os_.calls.front(), "ExtractIconExA D:\\" + os_.ToAnsi(u"ツール") + "\\Velamo.exe 0");
-}
-
-TEST_F(Module1Test, RenamedExecutableLeavesAllIconsZeroAndStillShowsTheWindow) {
-  os_.icon_files["C:\\Tools\\Renamed.exe"] = {{0, {0x100, 0x101}}, {1, {0x200, 0x201}}};
-  module_.Main(form_);
-  EXPECT_EQ(module_.AppLargeIcon, 0u);
-  EXPECT_EQ(module_.AppSmallIcon, 0u);
-  EXPECT_EQ(module_.AppFallbackIcon, 0u);
-  EXPECT_NE(std::ranges::find(os_.calls, "Form1.Show"), os_.calls.end());
+TEST_F(Module1Test, PathsGetOneBackslashAndAMissingFileLeavesTheIconsZero) {
+  for (const std::u16string path : {u"C:\\", u"D:\\ツール"}) {
+    os_.calls.clear();
+    os_.application_path = path;
+    module_.Main(form_);
+    EXPECT_EQ(os_.calls.front(), "ExtractIconExA " + os_.ToAnsi(path) +
+                                     (path.size() > 3 ? "\\" : "") + "Velamo.exe 0");
+  }
+  EXPECT_EQ(module_.AppPath, u"D:\\ツール\\");
+  EXPECT_EQ(module_.AppLargeIcon + module_.AppSmallIcon + module_.AppFallbackIcon, 0u);
 }
 
 TEST_F(Module1Test, IndexZeroUsesTheProgramsOwnRecord) {

@@ -24,9 +24,12 @@ images() { wrestool -x --type="$1" --name="$2" "$exe" >"$work/x" && icotool -l "
 expect "app icon" "$(images 14 1)" "width=16 --height=16 --bit-depth=4 width=32 --height=32 \
 --bit-depth=4 width=48 --height=48 --bit-depth=8"
 expect "fallback icon" "$(images 14 2)" "width=16 --height=16 --bit-depth=4"
-expect crosshair "$(images 12 101)" "width=32 --height=32 --bit-depth=1 hotspot-x=15 --hotspot-y=15"
+# icotool misreads cursors: the group's entry (width, height of both masks, planes, bits) and the
+# image's hot spot, read directly.
+expect crosshair "$(wrestool -x --raw --type=12 --name=101 "$exe" | od -An -tu2 -j6 -N8 | xargs) \
+$(wrestool -x --raw --type=1 "$exe" | od -An -tu2 -N4 | xargs)" "32 64 1 1 15 15"
 version=$(sed -nE 's/^project\(Velamo VERSION ([0-9.]+).*/\1/p' "$source/CMakeLists.txt")
-expect "file version" "$(wrestool -x --raw --type=16 "$exe" | strings -el | grep -x "$version")" \
+expect "file version" "$(wrestool -x --raw --type=16 "$exe" | strings -el | grep -x -m1 "$version")" \
   "$version"
 expect manifest "$(wrestool -x --raw --type=24 --name=1 "$exe" | grep -c 'Common-Controls')" 1
 python3 "$source/resources/make_images.py" --out "$work/art" >/dev/null
