@@ -82,6 +82,16 @@ class HardeningTest(VelamoTest):
             c for c in self.probe.children(report) if self.probe.cls(c) == "Button"))))
         self.velamo.wait(10)
 
+    def test_the_end_of_the_session_gives_every_window_back_without_a_question(self):
+        (alpha,) = self.hide_new_windows("Alpha")
+        done, (answer,) = self.probe.call("SendMessageTimeoutW", self.main, 0x11, 0, 0, 0, 3000,
+                                            "b:8")  # WM_QUERYENDSESSION
+        self.assertTrue(done and answer[0])
+        self.probe("SendMessageTimeoutW", self.main, 0x16, 1, 0, 0, 3000, "b:8")  # WM_ENDSESSION
+        self.wait_shown(alpha)
+        self.tray.wait_count(0)
+        self.assertFalse(self.probe.windows("Velamo - 終了"))
+
     def test_a_second_start_brings_the_first_up_from_the_tray_and_ends(self):
         self.click_button("隠す")
         self.tray.wait_count(1)
