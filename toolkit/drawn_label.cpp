@@ -3,21 +3,6 @@
 #include "toolkit/form.h"
 
 namespace toolkit {
-namespace {
-
-UINT TextAlignment(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::kRight:
-      return DT_RIGHT;
-    case Alignment::kCenter:
-      return DT_CENTER;
-    case Alignment::kLeft:
-      break;
-  }
-  return DT_LEFT;
-}
-
-}  // namespace
 
 DrawnLabel::DrawnLabel(const Placement& placement, std::wstring_view caption,
                        const DrawnLabelStyle& style)
@@ -56,7 +41,7 @@ void DrawnLabel::Paint(HDC dc) const {
   SetTextColor(dc, fore_color_.Resolve());
   SetBkMode(dc, TRANSPARENT);
   DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &box,
-            DT_WORDBREAK | TextAlignment(alignment_));
+            DT_WORDBREAK | AlignmentFlag(alignment_, DT_LEFT, DT_RIGHT, DT_CENTER));
   SelectObject(dc, original_font);
 }
 

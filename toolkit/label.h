@@ -6,6 +6,12 @@ namespace toolkit {
 
 enum class Alignment { kLeft, kRight, kCenter };
 
+// The flag that stands for `alignment` in a family of styles (SS_, ES_ or DT_).
+constexpr unsigned AlignmentFlag(Alignment alignment, unsigned left, unsigned right,
+                                 unsigned center) {
+  return alignment == Alignment::kRight ? right : alignment == Alignment::kCenter ? center : left;
+}
+
 // Static text that wraps within its box and takes no focus.
 class Label : public Control {
  public:
