@@ -17,10 +17,8 @@ void __verbose_terminate_handler() {
   // Terminating again while reporting: the report itself failed, so end without one.
   if (ending) std::abort();
   ending = true;
-  std::exception_ptr error = std::current_exception();
-  // std::terminate called with no exception in flight.
-  if (!error) error = std::make_exception_ptr(std::bad_exception());
-  velamo::EndOnRuntimeError(error);
+  // Null when std::terminate was called with no exception in flight.
+  velamo::EndOnRuntimeError(std::current_exception());
 }
 
 }  // namespace __gnu_cxx

@@ -16,6 +16,8 @@ enum class RuntimeErrorCode {
   kAlreadyLoaded = 360,
 };
 
+// A std::exception rather than a std::runtime_error, whose constructors would bring libstdc++'s
+// old copy-on-write string into the program.
 class RuntimeError : public std::exception {
  public:
   explicit RuntimeError(RuntimeErrorCode code) : code_(code) {}

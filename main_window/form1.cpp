@@ -239,7 +239,9 @@ void Form1::Command3_Click(std::int16_t index) {
 void Form1::Timer1_Timer() { Command1_Click(); }
 
 void Form1::VScroll1_Change() {
-  Text1.SetText(std::to_wstring(VScroll1.Value()));
+  // std::to_string: std::to_wstring would bring a second, wide printf engine into the program.
+  const std::string digits = std::to_string(VScroll1.Value());
+  Text1.SetText(std::wstring(digits.begin(), digits.end()));
   Timer1.SetInterval(CheckedInt16(VScroll1.Value() * 10));
 }
 

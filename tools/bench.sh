@@ -8,11 +8,12 @@
 # Prints, for Velamo.exe and the reference:
 #   - file size;
 #   - start-up: from just before CreateProcess to the first visible top-level window, timed from
-#     inside Wine by tools/bench/measure.c, and the working set and private bytes once the
-#     process has settled; min, median and max over N starts of each (default 10), taken in
-#     turn after a warm-up start of each, so the wineserver is warm;
-#   - Velamo's ratios of the medians to the reference's;
-#   - idle: CPU time and wake-ups (context switches of all threads, from /proc) over 20 s.
+#     inside Wine by tools/bench/measure.c, and the working set once the process has settled;
+#     min, median and max over N starts of each (default 10), taken in turn after a warm-up
+#     start of each, so the wineserver is warm;
+#   - idle, once started and settled: CPU time and wake-ups (context switches of all threads)
+#     over 20 s, and private resident memory, from /proc;
+#   - Velamo's ratios to the reference.
 # Where this machine runs no 32-bit code (tools/desktop.sh arch says wine64), the same sources
 # are measured as a 64-bit build, with a 64-bit reference and helper; the size of the real 32-bit
 # Velamo.exe (preset mingw) and the largest parts of its link map are always printed.
@@ -69,72 +70,70 @@ wine "$bench/measure.exe" "$runs" "${commands[@]}" | tr -d '\r' >"$bench/runs.tx
 stats() {
   awk -v i="$1" -v c="$2" '$1 == i { print $c }' "$bench/runs.txt" | sort -g |
     awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-                              printf "%s %s %s", v[1], m, v[NR] }'
+                              printf "%s/%s/%s", v[1], m, v[NR] }'
 }
 
-# "CPU_MS WAKE_UPS" of the Wine process of $1 over $idle s, once its window is shown and settled.
+# CPU ticks and context switches of all threads of process $1, then its private resident KB.
+sample() {
+  sed 's/.*) //' /proc/"$1"/task/*/stat 2>/dev/null | awk '{ t += $12 + $13 } END { printf "%d ", t }'
+  cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { n += $2 } END { printf "%d ", n }'
+  awk '/^RssAnon/ { print $2 }' /proc/"$1"/status
+}
+
+# "CPU_MS WAKE_UPS PRIVATE_KB" of program $2 (window title $1) over $idle s once it has settled.
 idle_use() {
-  local title=$1 pid=""
+  local title=$1 program=$2 pid="" p
   shift
   wine "$@" </dev/null >/dev/null 2>&1 &
-  local started=$!
   for _ in $(seq 300); do
     xwininfo -root -tree 2>/dev/null | grep -q "\"$title\"" && break
     sleep 0.1
   done
   sleep 2
-  # The Windows process: Wine names it by its executable in the command line.
+  # Its Wine process, which shows the executable in its command line.
   for p in /proc/[0-9]*; do
-    if tr '\0' ' ' <"$p/cmdline" 2>/dev/null | grep -qi "$(basename "$1")" &&
-      tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+    if tr '\0' ' ' <"$p/cmdline" 2>/dev/null | grep -qiF "$(basename "$program")" &&
+      tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
       pid=${p#/proc/}
     fi
   done
-  [ -n "$pid" ] || { echo "bench: no process for $1" >&2 && return 1; }
-  sample() {
-    cat /proc/"$pid"/task/*/stat 2>/dev/null | sed 's/.*) //' | awk '{ t += $12 + $13 } END { printf "%d ", t }'
-    cat /proc/"$pid"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { n += $2 } END { print n }'
-  }
+  [ -n "$pid" ] || { echo "bench: no process for $program" >&2 && return 1; }
   local before after
-  before=$(sample)
+  before=$(sample "$pid")
   sleep "$idle"
-  after=$(sample)
-  kill "$pid" "$started" 2>/dev/null || true
-  wait "$started" 2>/dev/null || true
-  echo "$before $after" | awk -v hz="$(getconf CLK_TCK)" '{ printf "%d %d", ($3 - $1) * 1000 / hz, $4 - $2 }'
+  after=$(sample "$pid")
+  kill "$pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  echo "$before $after" |
+    awk -v hz="$(getconf CLK_TCK)" '{ printf "%d %d %d", ($4 - $1) * 1000 / hz, $5 - $2, $6 }'
 }
 
-read -r v_t_min v_t_med v_t_max <<<"$(stats 0 2)"
-read -r b_t_min b_t_med b_t_max <<<"$(stats 1 2)"
-read -r v_w_min v_w_med v_w_max <<<"$(stats 0 3)"
-read -r b_w_min b_w_med b_w_max <<<"$(stats 1 3)"
-read -r v_p_min v_p_med v_p_max <<<"$(stats 0 4)"
-read -r b_p_min b_p_med b_p_max <<<"$(stats 1 4)"
-read -r v_cpu v_wake <<<"$(idle_use Velamo "$velamo")"
-read -r b_cpu b_wake <<<"$(idle_use Bare "$bench/bare.exe" ${tray:+tray})"
+read -r v_time b_time <<<"$(stats 0 2) $(stats 1 2)"
+read -r v_set b_set <<<"$(stats 0 3) $(stats 1 3)"
+read -r v_cpu v_wake v_private <<<"$(idle_use Velamo "$velamo")"
+read -r b_cpu b_wake b_private <<<"$(idle_use Bare "$bench/bare.exe" ${tray:+tray})"
 
 size() { stat -c %s "$1"; }
-echo "Velamo.exe (i686, preset mingw): $(size "$bench/i686/Velamo.exe") bytes; largest parts:"
-# The link map's input sections, added up by object file (archive members named in full).
+echo "Velamo.exe (i686, preset mingw): $(size "$bench/i686/Velamo.exe") bytes; its largest parts:"
+# The link map's input sections added up by object file (archive member).
 awk 'function hex(s, i, n) { n = 0; s = tolower(substr(s, 3))
        for (i = 1; i <= length(s); i++) n = n * 16 + index("0123456789abcdef", substr(s, i, 1)) - 1
        return n }
      /^Linker script and memory map/ { on = 1 }
      on && /^ [.][^ ]+$/ { pending = 1; next }
      on && (/^ [.][^ ]+ +0x[0-9a-f]+ +0x[0-9a-f]+ / || pending && /^ +0x[0-9a-f]+ +0x[0-9a-f]+ /) {
-       f = $NF; sub(/.*\//, "", f); size[f] += hex($(NF - 1)) }
+       match($0, /0x[0-9a-f]+ +0x[0-9a-f]+ +/); split(substr($0, RSTART, RLENGTH), a, / +/)
+       f = substr($0, RSTART + RLENGTH); sub(/.*\//, "", f); size[f] += hex(a[2]) }
      { pending = 0 }
      END { for (f in size) if (size[f] >= 4096) printf "  %7d %s\n", size[f], f }' \
-  "$bench/i686/Velamo.map" | sort -rn | head -12
+  "$bench/i686/Velamo.map" | sort -rn
 echo
-echo "Measured: ${triple%%-*} build (threads $threads) under $(tools/desktop.sh arch)," \
+echo "Measured: the ${triple%%-*} build (threads $threads) under $(tools/desktop.sh arch);" \
   "$runs start(s) of each in turn; reference: bare.exe${tray:+ with a tray icon}"
-printf '%-12s %9s  %-26s %-26s %-26s %s\n' "" "bytes" "start ms min/med/max" \
-  "working set KB min/med/max" "private KB min/med/max" "idle ${idle}s: CPU ms, wake-ups"
-printf '%-12s %9s  %-26s %-26s %-26s %s\n' Velamo.exe "$(size "$velamo")" \
-  "$v_t_min/$v_t_med/$v_t_max" "$v_w_min/$v_w_med/$v_w_max" "$v_p_min/$v_p_med/$v_p_max" "$v_cpu, $v_wake"
-printf '%-12s %9s  %-26s %-26s %-26s %s\n' bare.exe "$(size "$bench/bare.exe")" \
-  "$b_t_min/$b_t_med/$b_t_max" "$b_w_min/$b_w_med/$b_w_max" "$b_p_min/$b_p_med/$b_p_max" "$b_cpu, $b_wake"
-awk -v t="$v_t_med" -v bt="$b_t_med" -v w="$v_w_med" -v bw="$b_w_med" -v p="$v_p_med" -v bp="$b_p_med" \
-  'BEGIN { printf "Velamo / reference (medians): start %.2fx, working set %.2fx, private %.2fx\n",
-           t / bt, w / bw, p / bp }'
+row() { printf '%-11s %8s  %-24s %-24s %s\n' "$@"; }
+row "" bytes "start ms min/med/max" "working set KB min/..." "idle ${idle} s: CPU ms, wake-ups, private KB"
+row Velamo.exe "$(size "$velamo")" "$v_time" "$v_set" "$v_cpu, $v_wake, $v_private"
+row bare.exe "$(size "$bench/bare.exe")" "$b_time" "$b_set" "$b_cpu, $b_wake, $b_private"
+echo "$v_time $b_time $v_set $b_set $v_private $b_private" | tr / ' ' |
+  awk '{ printf "Velamo / reference, median (min): start %.2fx (%.2fx), working set %.2fx (%.2fx);" \
+                " idle private %.2fx\n", $2 / $5, $1 / $4, $8 / $11, $7 / $10, $13 / $14 }'

@@ -88,14 +88,10 @@ class Probe:
         _, (buffer,) = self.call("GetWindowRect", hwnd, "b:16")
         return struct.unpack("<4i", buffer)
 
-    def client_size(self, hwnd):
-        return self.rect_of_client(hwnd)[2:]
-
     def rect_of_client(self, hwnd):
         _, (size,) = self.call("GetClientRect", hwnd, "b:16")
         _, (origin,) = self.call("ClientToScreen", hwnd, "b:8")
-        x, y = struct.unpack("<2i", origin)
-        return x, y, struct.unpack("<4i", size)[2], struct.unpack("<4i", size)[3]
+        return struct.unpack("<2i", origin) + struct.unpack("<4i", size)[2:]
 
     def focus(self, hwnd):
         """The window with the keyboard focus in hwnd's thread."""
@@ -217,16 +213,16 @@ class Tray:
         return right - 20, top, right, top + 20
 
     def count(self):
+        """Icons shown: a cell holds one when its 2-pixel margin is all background and its middle
+        is not."""
         pixels = self.screen.grab(self.bar)
-        background = pixels[2][-1]
-        n = 0
+        background, n = pixels[2][-1], 0
         while n < 30:
-            left, top, right, bottom = self.cell(n)
-            left, right, top, bottom = left - self.bar[0], right - self.bar[0], top - self.bar[1], bottom - self.bar[1]
-            inner = [pixels[y][x] for y in range(top + 2, bottom - 2) for x in range(left + 2, right - 2)]
-            edge = [pixels[y][x] for y in range(top, bottom) for x in range(left, right)
-                    if not (top + 2 <= y < bottom - 2 and left + 2 <= x < right - 2)]
-            if any(p != background for p in edge) or all(p == background for p in inner):
+            left, top = self.cell(n)[0] - self.bar[0], self.cell(n)[1] - self.bar[1]
+            cell = [(x - left, y - top, pixels[y][x]) for y in range(top, top + 20)
+                    for x in range(left, left + 20)]
+            if any(p != background for x, y, p in cell if not (2 <= x < 18 and 2 <= y < 18)) or \
+                    all(p == background for x, y, p in cell if 2 <= x < 18 and 2 <= y < 18):
                 return n
             n += 1
         return n

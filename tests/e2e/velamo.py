@@ -1,7 +1,6 @@
 """The real Velamo.exe on the test desktop, seen and driven as a user would."""
 
 import os
-import subprocess
 import time
 
 from harness import DesktopTest, center, wait_until
@@ -14,7 +13,9 @@ class VelamoTest(DesktopTest):
 
     def setUp(self):
         super().setUp()
-        subprocess.run(["pkill", "-f", "Velamo.exe"], check=False)
+        for stale in self.probe.windows("Velamo", "VelamoForm"):  # left by a failed run
+            _, (pid,) = self.probe.call("GetWindowThreadProcessId", stale, "b:4")
+            self.probe("TerminateProcess", self.probe("OpenProcess", 1, 0, int.from_bytes(pid, "little")), 1)
         wait_until(lambda: not self.probe.windows("Velamo", "VelamoForm"), 10, "no Velamo left")
         wait_until(self.tray.sweep, 10, "no tray icon left")
         self.velamo = self.start_velamo()

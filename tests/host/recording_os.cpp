@@ -77,12 +77,15 @@ int RecordingOs::GetWindowTextA(Handle window, char* buffer, int max_count) {
 }
 
 Handle RecordingOs::GetClassLongA(Handle window, int index) {
-  calls.push_back("GetClassLongA " + std::to_string(window) + " " + std::to_string(index));
-  const auto found = windows.find(window);
-  if (found == windows.end()) return 0;
-  return index == kGclHIconSm ? found->second.small_icon
-         : index == kGclHIcon ? found->second.large_icon
+  return index == kGclHIconSm ? At(window).small_icon
+         : index == kGclHIcon ? At(window).large_icon
                               : 0;
+}
+
+const RecordingOs::Window& RecordingOs::At(Handle window) const {
+  static const Window destroyed{.visible = 0};
+  const auto found = windows.find(window);
+  return found == windows.end() ? destroyed : found->second;
 }
 
 int RecordingOs::ShowWindowAsync(Handle window, int command) {
@@ -92,16 +95,6 @@ int RecordingOs::ShowWindowAsync(Handle window, int command) {
   found->second.visible = command != kSwHide;
   if (command != kSwHide) found->second.iconic = 0;
   return 1;
-}
-
-int RecordingOs::IsZoomed(Handle window) {
-  const auto found = windows.find(window);
-  return found == windows.end() ? 0 : found->second.zoomed;
-}
-
-std::string RecordingOs::GetClassNameA(Handle window) {
-  const auto found = windows.find(window);
-  return found == windows.end() ? "" : found->second.class_name;
 }
 
 int RecordingOs::SetPropA(Handle window, const char* name, Handle value) {
@@ -123,34 +116,6 @@ Handle RecordingOs::RemovePropA(Handle window, const char* name) {
   const Handle value = GetPropA(window, name);
   if (value != 0) windows[window].props.erase(name);
   return value;
-}
-
-int RecordingOs::IsWindowVisible(Handle window) {
-  calls.push_back("IsWindowVisible " + std::to_string(window));
-  const auto found = windows.find(window);
-  return found == windows.end() ? 0 : found->second.visible;
-}
-
-int RecordingOs::IsIconic(Handle window) {
-  calls.push_back("IsIconic " + std::to_string(window));
-  const auto found = windows.find(window);
-  return found == windows.end() ? 0 : found->second.iconic;
-}
-
-Handle RecordingOs::GetParent(Handle window) {
-  calls.push_back("GetParent " + std::to_string(window));
-  const auto found = windows.find(window);
-  return found == windows.end() ? 0 : found->second.parent;
-}
-
-Point RecordingOs::GetCursorPos() {
-  calls.push_back("GetCursorPos");
-  return cursor;
-}
-
-Handle RecordingOs::WindowFromPoint(Point point) {
-  calls.push_back("WindowFromPoint " + std::to_string(point.x) + "," + std::to_string(point.y));
-  return window_at_cursor;
 }
 
 int RecordingOs::EnumWindows(const std::function<std::int32_t(Handle window)>& callback) {

@@ -21,8 +21,8 @@ class RecordingOs : public Os {
   int GetWindowTextA(Handle window, char* buffer, int max_count) override;
   Handle GetClassLongA(Handle window, int index) override;
   int ShowWindowAsync(Handle window, int command) override;
-  int IsZoomed(Handle window) override;
-  std::string GetClassNameA(Handle window) override;
+  int IsZoomed(Handle window) override { return At(window).zoomed; }
+  std::string GetClassNameA(Handle window) override { return At(window).class_name; }
   Handle GetShellWindow() override { return shell_window; }
   Handle GetDesktopWindow() override { return desktop_window; }
   int SetPropA(Handle window, const char* name, Handle value) override;
@@ -31,11 +31,11 @@ class RecordingOs : public Os {
   int IsDBCSLeadByte(unsigned char byte) override {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
   }
-  int IsWindowVisible(Handle window) override;
-  int IsIconic(Handle window) override;
-  Handle GetParent(Handle window) override;
-  Point GetCursorPos() override;
-  Handle WindowFromPoint(Point point) override;
+  int IsWindowVisible(Handle window) override { return At(window).visible; }
+  int IsIconic(Handle window) override { return At(window).iconic; }
+  Handle GetParent(Handle window) override { return At(window).parent; }
+  Point GetCursorPos() override { return cursor; }
+  Handle WindowFromPoint(Point) override { return window_at_cursor; }
   int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) override;
   Handle LoadCursorA(Handle instance, int resource) override;
   Handle SetCursor(Handle cursor) override;
@@ -54,6 +54,8 @@ class RecordingOs : public Os {
     std::string class_name;
     std::map<std::string, Handle> props;
   };
+  // The window, or one that behaves as destroyed.
+  const Window& At(Handle window) const;
   // Adds a top-level window (listed by EnumWindows in the order added) or a child window.
   void AddWindow(Handle handle, Window window);
 
