@@ -1,6 +1,6 @@
 #include "core/about.h"
 
-#include <charconv>
+#include "core/decimal.h"
 
 #include "version.h"
 
@@ -12,12 +12,6 @@ constexpr int kIdcHand = 32649;
 // SW_SHOWNORMAL: a browser or mail program started hidden would show nothing.
 constexpr int kLinkShowCommand = 1;
 constexpr std::int16_t kLeftButton = 1;
-
-void AppendDecimal(std::u16string& text, int value) {
-  char digits[16];
-  char* const end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  text.append(digits, end);
-}
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "core/runtime_error.h"
 
+#include "core/decimal.h"
+
 namespace velamo {
 namespace {
 
@@ -45,9 +47,11 @@ std::int16_t CheckedInt16(int value) {
 }
 
 std::u16string RuntimeErrorMessage(RuntimeErrorCode code) {
-  std::u16string number;
-  for (char c : std::to_string(static_cast<int>(code))) number += static_cast<char16_t>(c);
-  return u"実行時エラー '" + number + u"':\n\n" + Explain(code);
+  std::u16string message = u"実行時エラー '";
+  AppendDecimal(message, static_cast<int>(code));
+  message += u"':\n\n";
+  message += Explain(code);
+  return message;
 }
 
 }  // namespace velamo

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "core/decimal.h"
 #include "core/runtime_error.h"
 #include "core/tray_notification.h"
 #include "resource_ids.h"
@@ -239,8 +240,8 @@ void Form1::Command3_Click(std::int16_t index) {
 void Form1::Timer1_Timer() { Command1_Click(); }
 
 void Form1::VScroll1_Change() {
-  // std::to_string: std::to_wstring would bring a second, wide printf engine into the program.
-  const std::string digits = std::to_string(VScroll1.Value());
+  std::u16string digits;
+  AppendDecimal(digits, VScroll1.Value());
   Text1.SetText(std::wstring(digits.begin(), digits.end()));
   Timer1.SetInterval(CheckedInt16(VScroll1.Value() * 10));
 }
