@@ -8,7 +8,6 @@ import os
 import re
 import struct
 import subprocess
-import threading
 import time
 import unittest
 from pathlib import Path
@@ -17,10 +16,11 @@ PROBE = os.environ["VELAMO_PROBE"]
 with open(PROBE, "rb") as _exe:
     _header = _exe.read(4096)
 # Pointer size of the Windows programs under test: the probe's machine type says it.
-POINTER = 8 if struct.unpack_from("<H", _header, struct.unpack_from("<I", _header, 0x3C)[0] + 4)[0] == 0x8664 else 4
+_machine = struct.unpack_from("<H", _header, struct.unpack_from("<I", _header, 0x3C)[0] + 4)[0]
+POINTER = 8 if _machine == 0x8664 else 4
 ARTIFACTS = Path(os.environ.get("VELAMO_ARTIFACTS", "artifacts"))
 WS_OVERLAPPEDWINDOW, WS_VISIBLE, WS_CHILD, WS_POPUP = 0xCF0000, 0x10000000, 0x40000000, 0x80000000
-SW_HIDE, SW_MINIMIZE, SW_MAXIMIZE, SW_SHOWMINNOACTIVE = 0, 6, 3, 7
+SW_MINIMIZE, SW_MAXIMIZE, SW_SHOWMINNOACTIVE = 6, 3, 7
 GW_HWNDNEXT, GW_CHILD = 2, 5
 
 
@@ -97,7 +97,8 @@ class Probe:
         """The window with the keyboard focus in hwnd's thread."""
         size = 8 + 6 * POINTER + 16
         thread = self("GetWindowThreadProcessId", hwnd, 0)
-        _, (info,) = self.call("GetGUIThreadInfo", thread, "a:" + struct.pack("<I", size).hex() + "00" * (size - 4))
+        _, (info,) = self.call("GetGUIThreadInfo", thread,
+                               "a:" + struct.pack("<I", size).ljust(size, b"\0").hex())
         return struct.unpack_from("<I", info, 8 + POINTER)[0]
 
     def visible(self, hwnd):
@@ -176,7 +177,8 @@ class Screen:
     def screenshot(self, name, rect=None):
         path = ARTIFACTS / f"{name}.png"
         path.parent.mkdir(parents=True, exist_ok=True)
-        crop = ["-crop", f"{rect[2] - rect[0]}x{rect[3] - rect[1]}+{rect[0]}+{rect[1]}"] if rect else []
+        crop = ["-crop", f"{rect[2] - rect[0]}x{rect[3] - rect[1]}+{rect[0]}+{rect[1]}"] \
+            if rect else []
         subprocess.run(["import", "-window", "root", *crop, str(path)], check=True)
         return path
 

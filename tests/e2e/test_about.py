@@ -84,7 +84,7 @@ class AboutTest(VelamoTest):
         x, y = self.probe.rect_of_client(about)[:2]
         self.screen.click(x + 112, y + 112, button=3)
         self.screen.click(x + 112, y + 112)
-        wait_until(lambda: record.exists() and record.read_text().strip(), 10, "the handler's record")
+        wait_until(lambda: record.exists() and record.read_text().strip(), 10, "the handler")
         self.assertEqual(record.read_text().strip(), WEB_PAGE)
 
         ok = next(c for c in self.probe.children(about) if self.probe.text(c) == "OK")

@@ -116,8 +116,8 @@ class HardeningTest(VelamoTest):
                     record += struct.pack("<I", icon)
                     self.probe("Shell_NotifyIconW", 2, "a:" + record.ljust(size, b"\0").hex())
         self.tray.wait_count(0)
-        self.probe("PostMessageW", 0xFFFF, self.probe("RegisterWindowMessageW", wstr("TaskbarCreated")),
-                   0, 0)
+        restarted = self.probe("RegisterWindowMessageW", wstr("TaskbarCreated"))
+        self.probe("PostMessageW", 0xFFFF, restarted, 0, 0)  # to every top-level window
         self.tray.wait_count(3)
         self.assertEqual([self.tray.tooltip(k, self.probe) for k in range(3)],
                          ["Alpha", "Beta", "Velamo"])

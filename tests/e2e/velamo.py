@@ -15,7 +15,8 @@ class VelamoTest(DesktopTest):
         super().setUp()
         for stale in self.probe.windows("Velamo", "VelamoForm"):  # left by a failed run
             _, (pid,) = self.probe.call("GetWindowThreadProcessId", stale, "b:4")
-            self.probe("TerminateProcess", self.probe("OpenProcess", 1, 0, int.from_bytes(pid, "little")), 1)
+            process = self.probe("OpenProcess", 1, 0, int.from_bytes(pid, "little"))
+            self.probe("TerminateProcess", process, 1)
         wait_until(lambda: not self.probe.windows("Velamo", "VelamoForm"), 10, "no Velamo left")
         wait_until(self.tray.sweep, 10, "no tray icon left")
         self.velamo = self.start_velamo()
@@ -83,8 +84,8 @@ class VelamoTest(DesktopTest):
     def click_menu_item(self, menu, k):
         """Clicks the k-th item of an open menu: no other process can read a menu, so items are
         found on screen, as bands of rows with dark text between the separators."""
-        left, top, right, bottom = self.probe.rect(menu)
-        rows = [any(sum(p) < 200 for p in row) for row in self.screen.grab((left, top, right, bottom))]
+        left, top = self.probe.rect(menu)[:2]
+        rows = [any(sum(p) < 200 for p in row) for row in self.screen.grab(self.probe.rect(menu))]
         bands, start = [], None
         for y, dark in enumerate(rows + [False]):
             if dark and start is None:
