@@ -77,6 +77,13 @@ Index Module1::EntryOf(Handle window) const {
   return 0;
 }
 
+bool Module1::HiddenAgain(Handle window) {
+  // A window we hold that showed itself again goes back under its own entry.
+  if (EntryOf(window) == 0) return false;
+  os_.ShowWindowAsync(window, kSwHide);
+  return true;
+}
+
 void Module1::HideWindowUnderCursor() {
   Handle window = os_.WindowFromPoint(os_.GetCursorPos());
   // Up through parents, and from owned pop-ups to their owners, to the top of the chain.
@@ -85,11 +92,7 @@ void Module1::HideWindowUnderCursor() {
   }
   // Nothing under the pointer, our own window and its controls, or the shell: nothing to hide.
   if (window == 0 || window == form1_->WindowHandle() || IsShellWindow(window)) return;
-  // A window we hold that showed itself again goes back under its own entry.
-  if (EntryOf(window) != 0) {
-    os_.ShowWindowAsync(window, kSwHide);
-    return;
-  }
+  if (HiddenAgain(window)) return;
   if (!HideWindowByHandle(window)) {
     form1_->ReportTableFull();
     return;
@@ -104,10 +107,7 @@ std::int32_t Module1::EnumHideProc(Handle hwnd, std::int32_t /*lparam*/) {
   const bool minimized = os_.IsIconic(hwnd) != 0;
   const bool other_than_main = hwnd != form1_->WindowHandle();
   if (!(visible && minimized && other_than_main) || IsShellWindow(hwnd)) return kContinue;
-  if (EntryOf(hwnd) != 0) {
-    os_.ShowWindowAsync(hwnd, kSwHide);
-    return kContinue;
-  }
+  if (HiddenAgain(hwnd)) return kContinue;
   if (n > kMaxHidden) {
     scan_refused_ = true;
     return kContinue;

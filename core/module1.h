@@ -102,6 +102,8 @@ class Module1 {
   bool IsShellWindow(Handle window);
   // The entry that holds `window`, or 0.
   Index EntryOf(Handle window) const;
+  // Hides `window` again if an entry holds it; returns whether one does.
+  bool HiddenAgain(Handle window);
   // Windows hidden by an earlier run that ended without showing them (killed, crashed).
   void AdoptMarkedWindows();
   void ShowAgain(const HiddenEntry& entry, int command);

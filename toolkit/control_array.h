@@ -15,7 +15,6 @@ class ControlArrayBase {
   bool Loaded(std::int16_t index) const { return elements_.contains(index); }
   std::int16_t LBound() const { return elements_.empty() ? 0 : elements_.begin()->first; }
   std::int16_t UBound() const { return elements_.empty() ? 0 : elements_.rbegin()->first; }
-  std::size_t Count() const { return elements_.size(); }
 
  protected:
   using Owned = std::unique_ptr<void, void (*)(void*)>;

@@ -20,7 +20,6 @@ class Timer;
 enum UnloadReason : std::int16_t {
   kUnloadFromControlMenu = 0,  // close box, system menu, Alt+F4
   kUnloadFromCode = 1,
-  kUnloadFromWindows = 2,  // the session is ending
 };
 
 struct FormStyle {
