@@ -33,7 +33,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
 
   toolkit::Application app;
-  app.on_runtime_error = velamo::EndOnRuntimeError;
   velamo::Win32Os os;
   velamo::Module1 module(os);
   velamo::RestoreOnFatalError(module);

@@ -12,21 +12,20 @@
 namespace velamo {
 namespace {
 
-// The crash filter and the terminate handler get no context of their own.
+// The crash filter and the library's error paths get no context of their own.
 Module1* module_to_restore = nullptr;
 
-std::wstring Describe(std::exception_ptr error) {
-  try {
-    if (error) std::rethrow_exception(error);
-  } catch (const RuntimeError& runtime_error) {
-    const std::u16string message = RuntimeErrorMessage(runtime_error.code());
-    return std::wstring(message.begin(), message.end());
-  } catch (...) {
-  }
-  return L"予期しないエラーが発生したため、終了します。";
+[[noreturn]] void End(const std::wstring& message) {
+  // Taken first: an error while restoring must not restore again.
+  Module1* module = std::exchange(module_to_restore, nullptr);
+  if (module) module->RestoreEverythingForExit();
+  toolkit::MsgBox(nullptr, message, MB_OK | MB_ICONERROR | MB_TASKMODAL, L"Velamo");
+  // The scan timer still runs while the report is open and may have hidden windows again.
+  if (module) module->RestoreEverythingForExit();
+  ExitProcess(1);
 }
 
-LONG WINAPI OnCrash(EXCEPTION_POINTERS*) { EndOnRuntimeError(nullptr); }
+LONG WINAPI OnCrash(EXCEPTION_POINTERS*) { EndOnUnexpectedError(); }
 
 }  // namespace
 
@@ -35,16 +34,11 @@ void RestoreOnFatalError(Module1& module) {
   SetUnhandledExceptionFilter(OnCrash);
 }
 
-void EndOnRuntimeError(std::exception_ptr error) {
-  // Taken first: an error while restoring must not restore again.
-  if (Module1* module = std::exchange(module_to_restore, nullptr)) {
-    try {
-      module->RestoreEverythingForExit();
-    } catch (...) {
-    }
-  }
-  toolkit::MsgBox(nullptr, Describe(error), MB_OK | MB_ICONERROR | MB_TASKMODAL, L"Velamo");
-  ExitProcess(1);
+void EndOnUnexpectedError() { End(L"予期しないエラーが発生したため、終了します。"); }
+
+void RaiseRuntimeError(RuntimeErrorCode code) {
+  const std::u16string message = RuntimeErrorMessage(code);
+  End(std::wstring(message.begin(), message.end()));
 }
 
 }  // namespace velamo

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <exception>
-
 namespace velamo {
 
 class Module1;
@@ -9,8 +7,8 @@ class Module1;
 // Every way the program ends on an error first gives back the windows `module` holds.
 void RestoreOnFatalError(Module1& module);
 
-// An error no handler traps ends the program here: every hidden window is shown again and every
-// icon removed, then the user is told what happened. `error` may be null (a crash).
-[[noreturn]] void EndOnRuntimeError(std::exception_ptr error);
+// An error the program cannot go on from (a crash, memory exhausted, a library error) ends it
+// here: every hidden window is shown again and every icon removed, then the user is told.
+[[noreturn]] void EndOnUnexpectedError();
 
 }  // namespace velamo

@@ -32,7 +32,7 @@ Index Module1::UpperBound() const { return static_cast<Index>(HiddenList.size() 
 TrayRecord& Module1::StoredTray(Index index) {
   if (index == 0) return MainTray;
   if (index < 0 || index > UpperBound()) {
-    throw RuntimeError(RuntimeErrorCode::kSubscriptOutOfRange);
+    RaiseRuntimeError(RuntimeErrorCode::kSubscriptOutOfRange);
   }
   return HiddenList[static_cast<std::size_t>(index)].Tray;
 }

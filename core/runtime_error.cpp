@@ -5,22 +5,6 @@
 namespace velamo {
 namespace {
 
-const char* Describe(RuntimeErrorCode code) {
-  switch (code) {
-    case RuntimeErrorCode::kInvalidProcedureCall:
-      return "invalid procedure call or argument";
-    case RuntimeErrorCode::kOverflow:
-      return "overflow";
-    case RuntimeErrorCode::kSubscriptOutOfRange:
-      return "subscript out of range";
-    case RuntimeErrorCode::kNoSuchElement:
-      return "control array element does not exist";
-    case RuntimeErrorCode::kAlreadyLoaded:
-      return "object already loaded";
-  }
-  return "run-time error";
-}
-
 std::u16string Explain(RuntimeErrorCode code) {
   switch (code) {
     case RuntimeErrorCode::kInvalidProcedureCall:
@@ -39,10 +23,8 @@ std::u16string Explain(RuntimeErrorCode code) {
 
 }  // namespace
 
-const char* RuntimeError::what() const noexcept { return Describe(code_); }
-
 std::int16_t CheckedInt16(int value) {
-  if (value < INT16_MIN || value > INT16_MAX) throw RuntimeError(RuntimeErrorCode::kOverflow);
+  if (value < INT16_MIN || value > INT16_MAX) RaiseRuntimeError(RuntimeErrorCode::kOverflow);
   return static_cast<std::int16_t>(value);
 }
 

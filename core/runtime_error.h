@@ -1,13 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <exception>
 #include <string>
 
 namespace velamo {
 
-// The run-time errors the program does not trap. Raising one ends the program with the standard
-// run-time error message (see the toolkit's event dispatch).
+// The run-time errors the program does not trap.
 enum class RuntimeErrorCode {
   kInvalidProcedureCall = 5,
   kOverflow = 6,
@@ -16,17 +14,11 @@ enum class RuntimeErrorCode {
   kAlreadyLoaded = 360,
 };
 
-// A std::exception rather than a std::runtime_error, whose constructors would bring libstdc++'s
-// old copy-on-write string into the program.
-class RuntimeError : public std::exception {
- public:
-  explicit RuntimeError(RuntimeErrorCode code) : code_(code) {}
-  RuntimeErrorCode code() const { return code_; }
-  const char* what() const noexcept override;
-
- private:
-  RuntimeErrorCode code_;
-};
+// Ends the program with the standard run-time error message, every hidden window shown again
+// first. Defined by the program that links this library (tests define one that throws): ending
+// where the error arises, instead of unwinding to a handler, keeps the exception runtime and its
+// tables out of Velamo.exe.
+[[noreturn]] void RaiseRuntimeError(RuntimeErrorCode code);
 
 // `value` as a 16-bit integer; a value outside that range is an overflow error.
 std::int16_t CheckedInt16(int value);

@@ -42,18 +42,6 @@ void Application::DispatchOne(MSG& message) {
   DispatchMessageW(&message);
 }
 
-void Application::Raise(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (...) {
-    if (on_runtime_error) {
-      on_runtime_error(std::current_exception());
-    } else {
-      FatalAppExitW(0, L"Unhandled error");
-    }
-  }
-}
-
 void Application::FormLoaded(Form&) { ++loaded_forms_; }
 
 void Application::FormUnloaded(Form&) {

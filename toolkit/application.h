@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <exception>
-#include <functional>
 #include <string>
 
 #include "toolkit/handles.h"
@@ -13,8 +11,8 @@ namespace toolkit {
 
 class Form;
 
-// What the forms of one program share: the display's scale, the user-interface font, the
-// message loop, and what happens when an event handler raises an error it does not trap.
+// What the forms of one program share: the display's scale, the user-interface font and the
+// message loop.
 class Application {
  public:
   Application();
@@ -27,11 +25,6 @@ class Application {
 
   // Dispatches messages until the last form unloads; returns the exit code.
   int Run();
-
-  // Runs one event handler. An error escaping it goes to the runtime-error handler, which is
-  // expected to end the program.
-  void Raise(const std::function<void()>& handler);
-  std::function<void(std::exception_ptr)> on_runtime_error;
 
   // Forms report their loading and unloading; the program ends with the last one.
   void FormLoaded(Form& form);

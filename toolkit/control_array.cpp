@@ -6,12 +6,12 @@ namespace toolkit {
 
 void ControlArrayBase::Unload(std::int16_t index) {
   if (elements_.erase(index) == 0) {
-    throw velamo::RuntimeError(velamo::RuntimeErrorCode::kNoSuchElement);
+    velamo::RaiseRuntimeError(velamo::RuntimeErrorCode::kNoSuchElement);
   }
 }
 
 void ControlArrayBase::CheckUnloaded(std::int16_t index) const {
-  if (Loaded(index)) throw velamo::RuntimeError(velamo::RuntimeErrorCode::kAlreadyLoaded);
+  if (Loaded(index)) velamo::RaiseRuntimeError(velamo::RuntimeErrorCode::kAlreadyLoaded);
 }
 
 void* ControlArrayBase::Add(std::int16_t index, Owned element) {
@@ -21,7 +21,7 @@ void* ControlArrayBase::Add(std::int16_t index, Owned element) {
 void* ControlArrayBase::Get(std::int16_t index) const {
   const auto found = elements_.find(index);
   if (found == elements_.end()) {
-    throw velamo::RuntimeError(velamo::RuntimeErrorCode::kNoSuchElement);
+    velamo::RaiseRuntimeError(velamo::RuntimeErrorCode::kNoSuchElement);
   }
   return found->second.get();
 }

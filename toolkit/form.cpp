@@ -170,9 +170,7 @@ void Form::RemoveTimer(UINT_PTR id) { timers_.erase(id); }
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   Form* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!form) return DefWindowProcW(window, message, wparam, lparam);
-  LRESULT result = 0;
-  form->app_.Raise([&] { result = form->HandleMessage(message, wparam, lparam); });
-  return result;
+  return form->HandleMessage(message, wparam, lparam);
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

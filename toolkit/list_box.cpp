@@ -32,7 +32,7 @@ void ListBox::AddItem(std::wstring_view text) {
 
 void ListBox::RemoveItem(int index) {
   if (index < 0 || index >= ListCount()) {
-    throw velamo::RuntimeError(velamo::RuntimeErrorCode::kInvalidProcedureCall);
+    velamo::RaiseRuntimeError(velamo::RuntimeErrorCode::kInvalidProcedureCall);
   }
   SendMessageW(hwnd(), LB_DELETESTRING, index, 0);
 }

@@ -52,9 +52,7 @@ LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wparam
   auto* box = static_cast<PictureBox*>(
       reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
   if (!box) return DefWindowProcW(window, message, wparam, lparam);
-  LRESULT result = 0;
-  box->form().app().Raise([&] { result = box->HandleMessage(message, wparam, lparam); });
-  return result;
+  return box->HandleMessage(message, wparam, lparam);
 }
 
 void PictureBox::Raise(const MouseHandler& handler, std::int16_t button, WPARAM wparam,

@@ -4,7 +4,6 @@
 #include <shellapi.h>
 
 #include <cstring>
-#include <exception>
 
 #include "toolkit/application.h"
 #include "win32/handle_cast.h"
@@ -12,21 +11,9 @@
 namespace velamo {
 namespace {
 
-struct EnumContext {
-  const std::function<std::int32_t(Handle)>& callback;
-  std::exception_ptr error;
-};
-
-// An error in the callback must not unwind through the system's frames: it stops the
-// enumeration and is raised again once EnumWindows has returned.
 BOOL CALLBACK EnumProc(HWND window, LPARAM data) {
-  auto& context = *reinterpret_cast<EnumContext*>(data);
-  try {
-    return context.callback(ToHandle(window));
-  } catch (...) {
-    context.error = std::current_exception();
-    return FALSE;
-  }
+  const auto& callback = *reinterpret_cast<const std::function<std::int32_t(Handle)>*>(data);
+  return callback(ToHandle(window));
 }
 
 }  // namespace
@@ -136,10 +123,7 @@ Handle Win32Os::WindowFromPoint(Point point) {
 }
 
 int Win32Os::EnumWindows(const std::function<std::int32_t(Handle window)>& callback) {
-  EnumContext context{callback, nullptr};
-  const BOOL result = ::EnumWindows(EnumProc, reinterpret_cast<LPARAM>(&context));
-  if (context.error) std::rethrow_exception(context.error);
-  return result;
+  return ::EnumWindows(EnumProc, reinterpret_cast<LPARAM>(&callback));
 }
 
 Handle Win32Os::LoadCursorA(Handle instance, int resource) {

@@ -67,8 +67,11 @@ class HardeningTest(VelamoTest):
         self.wait_shown(alpha)
         self.assertFalse(self.probe.visible(beta))
 
-    def test_a_crash_shows_every_window_again_before_the_report(self):
+    def test_a_crash_shows_every_window_again_before_and_after_the_report(self):
         alpha, beta = self.hide_new_windows("Alpha", "Beta")
+        # The scan runs on while the report is open.
+        self.screen.click(*self.scroll_arrow(up=True))
+        wait_until(lambda: self.probe.text(self.control("Edit")) == "1", 5, "an interval of 1")
         self.click_button("隠す")
         self.tray.wait_count(3)
         _, (pid,) = self.probe.call("GetWindowThreadProcessId", self.main, "b:4")
@@ -78,9 +81,13 @@ class HardeningTest(VelamoTest):
         report = self.probe.window("Velamo", "#32770", timeout=10)
         self.assertTrue(self.probe.visible(alpha) and self.probe.visible(beta))
         self.assertEqual(self.tray.count(), 0)
+        self.t("ShowWindow", alpha, SW_MINIMIZE)
+        self.wait_hidden(alpha)
         self.screen.click(*center(self.probe.rect(next(
             c for c in self.probe.children(report) if self.probe.cls(c) == "Button"))))
         self.velamo.wait(10)
+        self.assertTrue(self.probe.visible(alpha))
+        self.assertEqual(self.tray.count(), 0)
 
     def test_the_end_of_the_session_gives_every_window_back_without_a_question(self):
         (alpha,) = self.hide_new_windows("Alpha")

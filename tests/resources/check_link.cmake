@@ -2,7 +2,9 @@
 # Each entry: a pattern of the archive member, then what it is and what keeps it out.
 file(READ "${MAP}" map)
 set(kept_out
-  "libstdc[+][+][.]a[(]vterminate[.]o[)]|the verbose terminate handler (app/terminate.cpp)"
+  "libgcc_eh[.]a[(]|the unwinder (the program is built without exceptions)"
+  "libstdc[+][+][.]a[(]eh_[a-z_]*[.]o[)]|the exception runtime"
+  "libstdc[+][+][.]a[(]new_op[.]o[)]|libstdc++'s throwing operator new (app/library_errors.cpp)"
   "libstdc[+][+][.]a[(]functexcept[.]o[)]|libstdc++'s throw helpers (app/library_errors.cpp)"
   "libstdc[+][+][.]a[(]cow-stdexcept[.]o[)]|std::logic_error and kin made from C strings"
   "libstdc[+][+][.]a[(]cow-string-inst[.]o[)]|the copy-on-write string"

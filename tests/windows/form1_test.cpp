@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "core/runtime_error.h"
 #include "win32/handle_cast.h"
 #include "win32/win32_os.h"
 
@@ -86,4 +88,11 @@ TEST_F(Form1Test, IconIsTheClassSmallIconElseTheFallbackAndText1HasItsFont) {
 }
 
 }  // namespace
+
+// The program would end; no test here expects a run-time error.
+void RaiseRuntimeError(RuntimeErrorCode code) {
+  ADD_FAILURE() << "run-time error " << static_cast<int>(code);
+  std::abort();
+}
+
 }  // namespace velamo
