@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: formatting, the host unit tests (with sanitizers), the
-# Windows-side tests and the end-to-end tests of Velamo.exe under Wine on a virtual display.
+# Windows-side and end-to-end tests of Velamo.exe under Wine on a virtual display, then one
+# smoke run of the benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,3 +23,6 @@ wine=$(tools/desktop.sh arch)
 cmake --preset "$wine" -DBUILD_TESTING=ON
 cmake --build --preset "$wine"
 ctest --preset "$wine"
+
+# The benchmark once, to show it still runs; its numbers fail nothing.
+bash tools/bench.sh --smoke
