@@ -10,6 +10,7 @@
 namespace velamo {
 namespace {
 
+using toolkit::PlacedText;
 using toolkit::Placement;
 using toolkit::TwipsRect;
 
@@ -23,27 +24,19 @@ constexpr std::array<TitleLayout, 2> kLabel1 = {{
     {{600, 0, 1695, 495}, COLOR_CAPTIONTEXT},
 }};
 
-struct TextLayout {
-  TwipsRect position;
-  const wchar_t* caption;
-};
 // The version, set at load, and the copyright line.
-constexpr std::array<TextLayout, 2> kLabel2 = {{
+constexpr std::array<PlacedText, 2> kLabel2 = {{
     {{2160, 240, 855, 255}, L"Ver.0.00"},
     {{1680, 480, 1695, 255}, L"" VELAMO_COPYRIGHT},
 }};
-constexpr std::array<TextLayout, 3> kLabel3 = {{
+constexpr std::array<PlacedText, 3> kLabel3 = {{
     {{120, 840, 3165, 420}, L"ウインドウを隠すプログラムです。"},
     {{120, 1320, 2085, 180}, L"公開HP"},
     {{120, 1920, 2085, 180}, L"作者へメール"},
 }};
 
-struct LinkLayout {
-  TwipsRect position;
-  const wchar_t* tool_tip;
-};
-// Their texts and targets are kLinks.
-constexpr std::array<LinkLayout, 2> kLabel5 = {{
+// Tool tips: their texts and targets are kLinks.
+constexpr std::array<PlacedText, 2> kLabel5 = {{
     {{120, 1560, 3135, 255}, L"ソフトの最新版の確認はこちらからどうぞ"},
     {{120, 2160, 3135, 255}, L"関係ないメールも大歓迎です"},
 }};
@@ -83,13 +76,13 @@ Form2::Window::Window(toolkit::Application& app, Form2& events)
       }),
       Label2([this](std::int16_t index) {
         return std::make_unique<toolkit::DrawnLabel>(
-            Placement{form, kLabel2[index].position}, kLabel2[index].caption,
+            Placement{form, kLabel2[index].position}, kLabel2[index].text,
             toolkit::DrawnLabelStyle{.font = index == 0 ? version_font.get() : copyright_font.get(),
                                      .transparent = true});
       }),
       Label3([this](std::int16_t index) {
         return std::make_unique<toolkit::DrawnLabel>(Placement{form, kLabel3[index].position},
-                                                     kLabel3[index].caption,
+                                                     kLabel3[index].text,
                                                      toolkit::DrawnLabelStyle{});
       }),
       Label5([this, &events](std::int16_t index) {
@@ -98,7 +91,7 @@ Form2::Window::Window(toolkit::Application& app, Form2& events)
             Placement{form, kLabel5[index].position}, Wide(kLinks[index].caption),
             toolkit::DrawnLabelStyle{.fore_color = kLinkBlue,
                                      .alignment = toolkit::Alignment::kCenter,
-                                     .tool_tip = kLabel5[index].tool_tip,
+                                     .tool_tip = kLabel5[index].text,
                                      .tag = tag});
         link->MouseMove = [&events, index](std::int16_t button, std::int16_t shift, double x,
                                            double y) {

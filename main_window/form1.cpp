@@ -20,11 +20,7 @@ using toolkit::TwipsRect;
 constexpr int kClientWidth = 6810;
 constexpr int kClientHeight = 3675;
 
-struct FrameLayout {
-  TwipsRect position;
-  const wchar_t* caption;
-};
-constexpr std::array<FrameLayout, 2> kFrame1 = {{
+constexpr std::array<toolkit::PlacedText, 2> kFrame1 = {{
     {{3120, 120, 3615, 855}, L"直接指定"},
     {{3120, 1080, 3615, 2055}, L"自動指定"},
 }};
@@ -109,7 +105,7 @@ Form1::Form1(toolkit::Application& app, Module1& module)
       List1(Placement{form_, {120, 120, 2895, 2580}}),
       Frame1([this](std::int16_t index) {
         return std::make_unique<toolkit::Frame>(Placement{form_, kFrame1[index].position},
-                                                kFrame1[index].caption);
+                                                kFrame1[index].text);
       }),
       Picture3(InFrame(form_, 0, {120, 240, 540, 540}), {.sunken_border = true,
                                                          .picture = crosshair_picture_.get(),

@@ -20,6 +20,12 @@ struct TwipsRect {
   int height = 0;
 };
 
+// A line of a form's layout table: a caption, label text or tool tip, and where it stands.
+struct PlacedText {
+  TwipsRect position;
+  const wchar_t* text;
+};
+
 // Where a control sits: on its form, with its position relative to the form's client area or to
 // a frame drawn on it. Frames do not own their controls: every control is a child of the form,
 // so the tab order is the creation order across frames.

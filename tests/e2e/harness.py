@@ -26,13 +26,10 @@ GW_HWNDNEXT, GW_CHILD = 2, 5
 
 def wait_until(condition, timeout=10.0, what="condition"):
     deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value or time.monotonic() > deadline:
-            break
+    while not (value := condition()):
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {timeout} s waiting for {what}")
         time.sleep(0.05)
-    if not value:
-        raise AssertionError(f"timed out after {timeout} s waiting for {what}")
     return value
 
 
@@ -278,8 +275,6 @@ class DesktopTest(unittest.TestCase):
         self.probe.close()
 
     def screenshot_on_failure(self):
-        outcome = getattr(self, "_outcome", None)
-        errors = getattr(getattr(outcome, "result", None), "errors", []) + \
-            getattr(getattr(outcome, "result", None), "failures", [])
-        if any(test is self for test, _ in errors):
+        result = self._outcome.result
+        if any(test is self for test, _ in result.errors + result.failures):
             print("screenshot:", self.screen.screenshot(re.sub(r"\W+", "_", self.id())))

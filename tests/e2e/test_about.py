@@ -7,7 +7,7 @@ import subprocess
 import unittest
 from pathlib import Path
 
-from harness import center, wait_until, wstr
+from harness import center, wait_until
 from velamo import VelamoTest
 
 CAPTION = "Torvane - バージョン情報"
@@ -89,16 +89,15 @@ class AboutTest(VelamoTest):
 
         ok = next(c for c in self.probe.children(about) if self.probe.text(c) == "OK")
         self.screen.click(*center(self.probe.rect(ok)))
-        wait_until(lambda: not self.probe.visible(about), 5, "the About window to close")
-        self.screen.click(*self.scroll_arrow(up=True))
-        wait_until(lambda: self.probe.text(self.control("Edit")) == "1", 5, "the main window")
+        self.wait_hidden(about)
+        self.step_interval()  # the main window answers again
 
         # Again, by clicks on the menu bar this time.
         cx, cy = self.probe.rect_of_client(self.main)[:2]
         self.screen.click(cx + 105, cy - 9)
         self.click_menu_item(self.menu_opens()[0], 0)
         about = self.probe.window(CAPTION, "VelamoForm", timeout=5)
-        wait_until(lambda: self.probe.visible(about), 5, "the About window again")
+        self.wait_shown(about)
 
 
 if __name__ == "__main__":

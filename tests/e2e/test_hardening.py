@@ -12,21 +12,12 @@ from velamo import EXE, VelamoTest
 
 
 class HardeningTest(VelamoTest):
-    def interval(self):
-        return self.probe.text(self.control("Edit"))
-
-    def assert_responsive(self):
-        """A real click on the scroll bar is handled within a second."""
-        before = int(self.interval())
-        self.screen.click(*self.scroll_arrow(up=True))
-        wait_until(lambda: int(self.interval()) == before + 1, 1, "Velamo answering a click")
-
     def test_a_hung_program_is_hidden_without_freezing_velamo(self):
         t = self.targets()
         hung = t.new_window("Hung")
         t.send("Sleep", 6000)  # its thread stops answering
         self.drop_on(center(self.probe.rect(hung)))
-        self.assert_responsive()
+        self.step_interval()  # Velamo still answers at once
         self.wait_listed(["Hung"])
 
         t2 = self.targets()
@@ -34,7 +25,7 @@ class HardeningTest(VelamoTest):
         t2("ShowWindow", minimized, SW_MINIMIZE)
         t2.send("Sleep", 4000)
         self.click_button("今チェック")
-        self.assert_responsive()
+        self.step_interval()  # and again
         self.wait_listed(["Hung", "Hung minimized"])
         t.reply()
         t2.reply()
@@ -69,9 +60,7 @@ class HardeningTest(VelamoTest):
 
     def test_a_crash_shows_every_window_again_before_and_after_the_report(self):
         alpha, beta = self.hide_new_windows("Alpha", "Beta")
-        # The scan runs on while the report is open.
-        self.screen.click(*self.scroll_arrow(up=True))
-        wait_until(lambda: self.probe.text(self.control("Edit")) == "1", 5, "an interval of 1")
+        self.step_interval()  # an interval of 1: the scan runs on while the report is open
         self.click_button("隠す")
         self.tray.wait_count(3)
         _, (pid,) = self.probe.call("GetWindowThreadProcessId", self.main, "b:4")
@@ -104,7 +93,7 @@ class HardeningTest(VelamoTest):
         self.tray.wait_count(1)
         second = self.start(EXE)
         second.wait(20)
-        wait_until(lambda: self.probe.visible(self.main), 5, "the first Velamo shown")
+        self.wait_shown(self.main)
         self.tray.wait_count(0)
         self.assertEqual(len(self.probe.windows("Velamo", "VelamoForm")), 1)
         self.assertIsNone(self.velamo.poll())
@@ -130,8 +119,7 @@ class HardeningTest(VelamoTest):
                          ["Alpha", "Beta", "Velamo"])
 
     def test_a_window_that_shows_itself_again_keeps_one_entry(self):
-        self.screen.click(*self.scroll_arrow(up=True))
-        wait_until(lambda: self.interval() == "1", 5, "a 10 ms interval")
+        self.step_interval()  # every 10 ms
         t = self.targets()
         restless = t.new_window("Restless")
         t("ShowWindow", restless, SW_MINIMIZE)

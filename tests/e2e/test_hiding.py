@@ -4,7 +4,7 @@ scan of minimized windows, by button and by timer."""
 
 import unittest
 
-from harness import SW_MINIMIZE, WS_CHILD, WS_POPUP, WS_VISIBLE, center, wait_until, wstr
+from harness import SW_MINIMIZE, WS_CHILD, WS_POPUP, WS_VISIBLE, center, wstr
 from velamo import VelamoTest
 
 JAPANESE = "E2E & 日本語のタイトル"
@@ -61,7 +61,7 @@ class PickerTest(VelamoTest):
     def test_drop_on_wines_notepad_hides_it(self):
         self.start("notepad")
         notepad = self.probe.window(cls="Notepad", timeout=20)
-        wait_until(lambda: self.probe.visible(notepad), 10, "notepad shown")
+        self.wait_shown(notepad, timeout=10)
         left, top, right, bottom = self.probe.rect(notepad)
         # Notepad opens over Velamo: the drop lands on its part right of Velamo.
         self.probe("SetWindowPos", notepad, 0, 500, 300, 400, 300, 0x14)
@@ -96,15 +96,13 @@ class ScanTest(VelamoTest):
         t = self.targets()
         later, afterwards = t.new_window("Later"), t.new_window("Afterwards", 520, 300)
         for _ in range(5):
-            self.screen.click(*self.scroll_arrow(up=True))
-        wait_until(lambda: self.probe.text(self.control("Edit")) == "5", 5, "an interval of 5")
+            self.step_interval()
         t("ShowWindow", later, SW_MINIMIZE)
         self.wait_hidden(later)
         self.wait_listed(["Later"])
 
         for _ in range(5):
-            self.screen.click(*self.scroll_arrow(up=False))
-        wait_until(lambda: self.probe.text(self.control("Edit")) == "0", 5, "an interval of 0")
+            self.step_interval(up=False)
         t("ShowWindow", afterwards, SW_MINIMIZE)
         self.settle(1.0)  # twenty periods of the interval used before
         self.assertTrue(self.probe.visible(afterwards))

@@ -13,7 +13,7 @@ class RestoringTest(VelamoTest):
         alpha, beta, gamma = self.hide_new_windows("Alpha", "Beta", "Gamma")
         self.start("notepad")
         notepad = self.probe.window(cls="Notepad", timeout=20)
-        wait_until(lambda: self.probe.visible(notepad), 10, "notepad shown")
+        self.wait_shown(notepad, timeout=10)
         self.probe("SetWindowPos", notepad, 0, 480, 460, 400, 200, 0x14)
         self.drop_on(center(self.probe.rect(notepad)))
         self.wait_listed(["Alpha", "Beta", "Gamma", self.probe.text(notepad)])
@@ -43,11 +43,11 @@ class RestoringTest(VelamoTest):
     def test_main_window_hides_into_the_tray_whose_menu_lists_and_restores_windows(self):
         alpha, beta = self.hide_new_windows("Alpha", "Beta")
         self.click_button("隠す")
-        wait_until(lambda: not self.probe.visible(self.main), 5, "Velamo hidden")
+        self.wait_hidden(self.main)
         self.tray.wait_count(3)
         self.assertEqual(self.tray.tooltip(2, self.probe), "Velamo")
         self.click_icon(2)
-        wait_until(lambda: self.probe.visible(self.main), 5, "Velamo shown")
+        self.wait_shown(self.main)
         self.tray.wait_count(2)
 
         self.click_button("隠す")
@@ -66,7 +66,7 @@ class RestoringTest(VelamoTest):
         self.tray.wait_count(1)
         self.assertFalse(self.probe.visible(self.main))
         self.click_icon(0)
-        wait_until(lambda: self.probe.visible(self.main), 5, "Velamo shown")
+        self.wait_shown(self.main)
         self.tray.wait_count(0)
         self.assertEqual(self.list_items(), [])
 

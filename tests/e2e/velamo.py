@@ -24,7 +24,7 @@ class VelamoTest(DesktopTest):
     def start_velamo(self):
         process = self.start(EXE)
         self.main = self.probe.window("Velamo", "VelamoForm", timeout=30)
-        wait_until(lambda: self.probe.visible(self.main), 10, "Velamo shown")
+        self.wait_shown(self.main, timeout=10)
         return process
 
     def control(self, cls, text=None):
@@ -52,9 +52,18 @@ class VelamoTest(DesktopTest):
         left, top, right, bottom = self.probe.rect(self.control("ScrollBar"))
         return (left + right) // 2, top + 4 if up else bottom - 5
 
-    def wait_hidden(self, *windows):
+    def interval(self):
+        return int(self.probe.text(self.control("Edit")))
+
+    def step_interval(self, up=True):
+        """A real click on an arrow of the scroll bar, handled within a second."""
+        before = self.interval()
+        self.screen.click(*self.scroll_arrow(up))
+        wait_until(lambda: self.interval() == before + (1 if up else -1), 1, "Velamo answering")
+
+    def wait_hidden(self, *windows, timeout=5):
         for hwnd in windows:
-            wait_until(lambda: not self.probe.visible(hwnd), 5, f"window {hwnd:#x} hidden")
+            wait_until(lambda: not self.probe.visible(hwnd), timeout, f"window {hwnd:#x} hidden")
 
     def wait_listed(self, titles, icons=None):
         wait_until(lambda: self.list_items() == titles, 5, f"the list showing {titles}")
@@ -95,9 +104,9 @@ class VelamoTest(DesktopTest):
                 start = None
         self.screen.click(left + 30, top + bands[k])
 
-    def wait_shown(self, *windows):
+    def wait_shown(self, *windows, timeout=5):
         for hwnd in windows:
-            wait_until(lambda: self.probe.visible(hwnd), 5, f"window {hwnd:#x} shown")
+            wait_until(lambda: self.probe.visible(hwnd), timeout, f"window {hwnd:#x} shown")
 
     def settle(self, seconds=0.5):
         time.sleep(seconds)
