@@ -6,6 +6,7 @@
 #include "main_window/form1.h"
 #include "toolkit/application.h"
 #include "toolkit/handles.h"
+#include "win32/minimize_button_hook.h"
 #include "win32/win32_os.h"
 
 namespace {
@@ -35,8 +36,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   toolkit::Application app;
   velamo::Win32Os os;
   velamo::Module1 module(os);
-  velamo::RestoreOnFatalError(module);
   velamo::Form1 form1(app, module);
+  velamo::MinimizeButtonHook hook(form1.form().hwnd(), velamo::kHideWindowMessage);
+  velamo::RestoreOnFatalError(module, hook);
   module.Main(form1);
   return app.Run();
 }

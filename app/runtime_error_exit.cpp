@@ -8,20 +8,24 @@
 #include "core/module1.h"
 #include "core/runtime_error.h"
 #include "toolkit/message_box.h"
+#include "win32/minimize_button_hook.h"
 
 namespace velamo {
 namespace {
 
 // The crash filter and the library's error paths get no context of their own.
-Module1* module_to_restore = nullptr;
+struct Running {
+  Module1* module = nullptr;
+  MinimizeButtonHook* hook = nullptr;
+} running;
 
 [[noreturn]] void End(const std::wstring& message) {
   // Taken first: an error while restoring must not restore again.
-  Module1* module = std::exchange(module_to_restore, nullptr);
-  if (module) module->RestoreEverythingForExit();
+  const Running ending = std::exchange(running, {});
+  if (ending.hook) ending.hook->Stop();
+  // Nothing is hidden after this, not even by the timer while the report is open.
+  if (ending.module) ending.module->RestoreEverythingForExit();
   toolkit::MsgBox(nullptr, message, MB_OK | MB_ICONERROR | MB_TASKMODAL, L"Velamo");
-  // The scan timer still runs while the report is open and may have hidden windows again.
-  if (module) module->RestoreEverythingForExit();
   ExitProcess(1);
 }
 
@@ -29,8 +33,8 @@ LONG WINAPI OnCrash(EXCEPTION_POINTERS*) { EndOnUnexpectedError(); }
 
 }  // namespace
 
-void RestoreOnFatalError(Module1& module) {
-  module_to_restore = &module;
+void RestoreOnFatalError(Module1& module, MinimizeButtonHook& hook) {
+  running = {&module, &hook};
   SetUnhandledExceptionFilter(OnCrash);
 }
 

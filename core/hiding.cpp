@@ -84,8 +84,8 @@ bool Module1::HiddenAgain(Handle window) {
   return true;
 }
 
-void Module1::HideWindowUnderCursor() {
-  Handle window = os_.WindowFromPoint(os_.GetCursorPos());
+void Module1::HideChosenWindow(Handle window) {
+  if (ending_) return;
   // Up through parents, and from owned pop-ups to their owners, to the top of the chain.
   for (Handle parent = os_.GetParent(window); parent != 0; parent = os_.GetParent(window)) {
     window = parent;
@@ -118,6 +118,7 @@ std::int32_t Module1::EnumHideProc(Handle hwnd, std::int32_t /*lparam*/) {
 }
 
 void Module1::ScanMinimizedWindows() {
+  if (ending_) return;
   if (!TableFull()) refusal_reported_ = false;
   scan_refused_ = false;
   FoundWindow = kFalse;

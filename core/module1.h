@@ -49,9 +49,10 @@ class Module1 {
   // The icon shown for `window`: its class's small icon, else its large one, else the fallback.
   Handle GetWindowIcon(Handle window);
 
-  // The picker's drop: hides the top-level window under the pointer, unless it is the main
-  // window, and lists its title.
-  void HideWindowUnderCursor();
+  // Hides the window a user pointed at (the crosshair's drop, the hide key, a right click on a
+  // minimize button): the top of its parent and owner chain, unless that is nothing, the main
+  // window or the shell, or is hidden already; lists its title.
+  void HideChosenWindow(Handle window);
 
   // One automatic scan: hides every visible, minimized top-level window but the main window and
   // rebuilds the list when it hid any. A full table is reported once until it has room again.
@@ -73,8 +74,9 @@ class Module1 {
 
   // Asks whether to quit; on yes every hidden window is shown again and every icon removed.
   bool ConfirmQuit();
-  // The way out without a question (fatal error, end of the session): every hidden window
-  // shown in its normal state, every icon removed, ours too.
+  // The way out, after the question or without one (fatal error, end of the session): every
+  // hidden window shown in its normal state, every icon removed, ours too. Nothing is hidden
+  // after it: the program is ending.
   void RestoreEverythingForExit();
   // After the shell restarted: every icon we hold registered again.
   void RegisterIconsAgain();
@@ -110,6 +112,7 @@ class Module1 {
 
   Os& os_;
   MainWindowPort* form1_ = nullptr;
+  bool ending_ = false;
   bool scan_refused_ = false;
   bool refusal_reported_ = false;
   std::vector<Handle> window_menu_;  // the window each item stood for at the last rebuild

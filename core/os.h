@@ -10,11 +10,6 @@
 
 namespace velamo {
 
-struct Point {
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-};
-
 inline constexpr int kGclHIconSm = -34;
 inline constexpr int kGclHIcon = -14;
 inline constexpr int kSwHide = 0;
@@ -58,8 +53,6 @@ class Os {
   virtual int IsWindowVisible(Handle window) = 0;
   virtual int IsIconic(Handle window) = 0;
   virtual Handle GetParent(Handle window) = 0;
-  virtual Point GetCursorPos() = 0;
-  virtual Handle WindowFromPoint(Point point) = 0;
   // Calls `callback` for each top-level window until it returns 0.
   virtual int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) = 0;
 

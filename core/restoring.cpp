@@ -70,6 +70,7 @@ bool Module1::ConfirmQuit() {
 }
 
 void Module1::RestoreEverythingForExit() {
+  ending_ = true;
   TrayDelete(0);
   // Read after the question: the timer may have hidden more windows while it was open.
   const Index last = UpperBound();

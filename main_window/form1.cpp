@@ -43,6 +43,10 @@ constexpr wchar_t kTableFullMessage[] =
     L"隠しているウインドウが多すぎるため、これ以上ウインドウを隠せません。\n"
     L"いくつかのウインドウを元に戻してから、もう一度お試しください。";
 
+enum HotKeyId { kHideKey = 1, kRestoreKey };
+// Chords that neither Windows nor graphics drivers take; held down, they act once.
+constexpr UINT kHotKeyModifiers = MOD_CONTROL | MOD_ALT | MOD_SHIFT | MOD_NOREPEAT;
+
 // Tray callback boxes: invisible, one per registered icon.
 constexpr TwipsRect kCallbackBox = {0, 0, 15, 15};
 
@@ -126,7 +130,9 @@ Form1::Form1(toolkit::Application& app, Module1& module)
       }),
       VScroll1(InFrame(form_, 1, {840, 600, 255, 495}),
                {.min = 500, .max = 0, .small_change = 1, .large_change = 1}, 0),
-      Timer1(form_) {
+      Timer1(form_),
+      hide_key_(form_.hwnd(), kHideKey, kHotKeyModifiers, VK_DOWN),
+      restore_key_(form_.hwnd(), kRestoreKey, kHotKeyModifiers, VK_UP) {
   Picture1.Load(0);
   Frame1.Load(0);
   Frame1.Load(1);
@@ -146,8 +152,15 @@ Form1::Form1(toolkit::Application& app, Module1& module)
   form_.SessionEnd = [this] { module_.RestoreEverythingForExit(); };
   // The shell restarted and forgot every icon.
   form_.OnMessage(RegisterWindowMessageW(L"TaskbarCreated"),
-                  [this] { module_.RegisterIconsAgain(); });
-  form_.OnMessage(RegisterWindowMessageW(kBringUpMessage), [this] { BringUp(); });
+                  [this](WPARAM, LPARAM) { module_.RegisterIconsAgain(); });
+  form_.OnMessage(RegisterWindowMessageW(kBringUpMessage), [this](WPARAM, LPARAM) { BringUp(); });
+  form_.OnMessage(WM_HOTKEY, [this](WPARAM id, LPARAM) {
+    if (id == kHideKey) HideKey_Pressed();
+    if (id == kRestoreKey) RestoreKey_Pressed();
+  });
+  form_.OnMessage(kHideWindowMessage, [this](WPARAM window, LPARAM) {
+    module_.HideChosenWindow(ToHandle(reinterpret_cast<HWND>(window)));
+  });
   Command1.Click = [this] { Command1_Click(); };
   Command2.Click = [this] { Command2_Click(); };
   Timer1.OnTimer = [this] { Timer1_Timer(); };
@@ -255,7 +268,9 @@ void Form1::Picture3_MouseUp(std::int16_t button, std::int16_t, double, double) 
   // Only the left button that began the drag picks.
   if (button != 1 || !dragging_) return;
   dragging_ = false;
-  module_.HideWindowUnderCursor();
+  POINT at;
+  GetCursorPos(&at);
+  module_.HideChosenWindow(ToHandle(WindowFromPoint(at)));
 }
 
 void Form1::Picture3_KeyDown(int key) {
@@ -269,8 +284,7 @@ void Form1::Picture1_MouseMove(std::int16_t index, std::int16_t, std::int16_t, d
   const TrayClick click = ClickOf(MouseMessageFromX(x, app_.twips().TwipsPerPixel()));
   if (click == TrayClick::kNone || index > module_.UpperBound()) return;
   if (click == TrayClick::kLeft && SecondReleaseOfARestore()) return;
-  SelectedIndex = index;
-  selected_window_ = module_.HiddenList[index].Wnd;
+  SelectIcon(index);
   if (click == TrayClick::kLeft) {
     IconMenu_Sub_Resize_Click();
     restored_recently_ = true;
@@ -279,6 +293,11 @@ void Form1::Picture1_MouseMove(std::int16_t index, std::int16_t, std::int16_t, d
   } else {
     form_.PopupMenu(IconMenu_Sub.handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON);
   }
+}
+
+void Form1::SelectIcon(Index index) {
+  SelectedIndex = index;
+  selected_window_ = module_.HiddenList[index].Wnd;
 }
 
 bool Form1::SecondReleaseOfARestore() {
@@ -317,6 +336,23 @@ void Form1::IconMenu_Sub_Resize_Click() { module_.RestoreEntry(SelectedIndex, se
 void Form1::IconMenu_Exit_Click() { form_.Unload(); }
 
 void Form1::Menu_File_Exit_Click() { form_.Unload(); }
+
+void Form1::HideKey_Pressed() {
+  const HWND foreground = GetForegroundWindow();
+  if (foreground == form_.hwnd()) {
+    Command3_Click(0);
+  } else {
+    module_.HideChosenWindow(ToHandle(foreground));
+  }
+}
+
+void Form1::RestoreKey_Pressed() {
+  // As a left click on its icon would.
+  if (const Index last = module_.UpperBound()) {
+    SelectIcon(last);
+    IconMenu_Sub_Resize_Click();
+  }
+}
 
 void Form1::BringUp() {
   if (module_.MainTrayShown) {

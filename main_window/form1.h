@@ -10,6 +10,7 @@
 #include "toolkit/button.h"
 #include "toolkit/control_array.h"
 #include "toolkit/form.h"
+#include "toolkit/hot_key.h"
 #include "toolkit/label.h"
 #include "toolkit/list_box.h"
 #include "toolkit/menu.h"
@@ -21,6 +22,10 @@ namespace velamo {
 
 // Sent to a running Velamo's main window by a second start, which then ends: bring it up.
 inline constexpr wchar_t kBringUpMessage[] = L"Velamo.BringUp";
+
+// Posted to the main window with a window handle as wParam: hide that window as a drop of the
+// crosshair on it would.
+inline constexpr UINT kHideWindowMessage = WM_APP;
 
 // The main window: the list of hidden windows, the crosshair picker, the scan controls, the
 // menu bar, the tray pop-up menus and the invisible boxes that receive tray notifications.
@@ -110,6 +115,12 @@ class Form1 : public MainWindowPort {
   void IconMenu_Sub_Resize_Click();
   void IconMenu_Exit_Click();
   void Menu_File_Exit_Click();
+  // Ctrl+Alt+Shift+Down: the window in front goes into the tray, or our own main window as "隠す"
+  // sends it; Ctrl+Alt+Shift+Up: the window hidden last comes back.
+  void HideKey_Pressed();
+  void RestoreKey_Pressed();
+  // The icon of hidden window `index` was chosen.
+  void SelectIcon(Index index);
   // A second start asked for the main window: shown, out of the tray if it is there.
   void BringUp();
   // The second release of a double click lands on whatever icon slid under the pointer after
@@ -123,6 +134,9 @@ class Form1 : public MainWindowPort {
   POINT last_restore_at_{};
   bool restored_recently_ = false;
   void Menu_Help_About_Click();
+
+  toolkit::HotKey hide_key_;
+  toolkit::HotKey restore_key_;
 };
 
 }  // namespace velamo

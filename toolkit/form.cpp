@@ -161,7 +161,7 @@ void Form::PopupMenu(HMENU menu, UINT flags) {
 
 void Form::AddTimer(UINT_PTR id, Timer& timer) { timers_[id] = &timer; }
 
-void Form::OnMessage(UINT message, std::function<void()> handler) {
+void Form::OnMessage(UINT message, MessageHandler handler) {
   message_handlers_[message] = std::move(handler);
 }
 
@@ -237,7 +237,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     default:
       if (const auto found = message_handlers_.find(message); found != message_handlers_.end()) {
-        found->second();
+        found->second(wparam, lparam);
         return 0;
       }
       return DefWindowProcW(hwnd(), message, wparam, lparam);

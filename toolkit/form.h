@@ -71,8 +71,10 @@ class Form {
   std::function<void(std::int16_t& cancel, std::int16_t reason)> QueryUnload;
   // The Windows session ends: no question can be asked, and the process ends after this.
   std::function<void()> SessionEnd;
-  // Runs `handler` when the form receives `message`, such as one from RegisterWindowMessage.
-  void OnMessage(UINT message, std::function<void()> handler);
+  // Runs `handler` with the message's parameters when the form receives `message`, such as one
+  // from RegisterWindowMessage.
+  using MessageHandler = std::function<void(WPARAM wparam, LPARAM lparam)>;
+  void OnMessage(UINT message, MessageHandler handler);
 
   // Commands chosen from menus reach their handlers through ids allotted here.
   UINT AddCommand(std::function<void()> handler);
@@ -103,7 +105,7 @@ class Form {
   UINT next_command_ = 100;
   std::map<UINT, std::function<void()>> commands_;
   std::map<UINT_PTR, Timer*> timers_;
-  std::map<UINT, std::function<void()>> message_handlers_;
+  std::map<UINT, MessageHandler> message_handlers_;
 };
 
 }  // namespace toolkit

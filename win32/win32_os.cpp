@@ -112,16 +112,6 @@ int Win32Os::IsIconic(Handle window) { return ::IsIconic(FromHandle<HWND>(window
 
 Handle Win32Os::GetParent(Handle window) { return ToHandle(::GetParent(FromHandle<HWND>(window))); }
 
-Point Win32Os::GetCursorPos() {
-  POINT point{};
-  ::GetCursorPos(&point);
-  return Point{point.x, point.y};
-}
-
-Handle Win32Os::WindowFromPoint(Point point) {
-  return ToHandle(::WindowFromPoint(POINT{point.x, point.y}));
-}
-
 int Win32Os::EnumWindows(const std::function<std::int32_t(Handle window)>& callback) {
   return ::EnumWindows(EnumProc, reinterpret_cast<LPARAM>(&callback));
 }

@@ -26,8 +26,6 @@ class Win32Os : public Os {
   int IsWindowVisible(Handle window) override;
   int IsIconic(Handle window) override;
   Handle GetParent(Handle window) override;
-  Point GetCursorPos() override;
-  Handle WindowFromPoint(Point point) override;
   int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) override;
   Handle LoadCursorA(Handle instance, int resource) override;
   Handle SetCursor(Handle cursor) override;

@@ -125,7 +125,7 @@ class Probe:
         return items
 
     def new_window(self, title, x=520, y=40, style=WS_OVERLAPPEDWINDOW | WS_VISIBLE, owner=0,
-                   cls="#32770", size=(360, 220)):
+                   cls="E2EWitness", size=(360, 220)):
         """A window of this probe's process; its messages are handled between calls."""
         return self("CreateWindowExW", 0, wstr(cls), wstr(title), style, x, y, *size, owner, 0,
                     0, 0)

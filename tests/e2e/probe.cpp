@@ -99,9 +99,28 @@ LRESULT CALLBACK ServerProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
   return 0;
 }
 
+// The target windows, of class E2EWitness, note a right press and release on their frame in the
+// properties "E2E.RightDown" and "E2E.RightUp". While they carry the property "E2E.Slow" they are
+// slow to tell another thread what lies under the pointer, as a hung program's are: under Wine a
+// hung program cannot stand in, as it reads its own mouse input and no one sees a click on its
+// window before it answers again.
+LRESULT CALLBACK WitnessProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCRBUTTONDOWN || message == WM_NCRBUTTONUP) {
+    SetPropW(window, message == WM_NCRBUTTONDOWN ? L"E2E.RightDown" : L"E2E.RightUp",
+             reinterpret_cast<HANDLE>(wparam));
+  }
+  if (message == WM_NCHITTEST && InSendMessage() && GetPropW(window, L"E2E.Slow")) Sleep(1000);
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
 }  // namespace
 
 int main() {
+  WNDCLASSW witness_class{.lpfnWndProc = WitnessProc,
+                          .hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)),
+                          .hbrBackground = GetSysColorBrush(COLOR_BTNFACE),
+                          .lpszClassName = L"E2EWitness"};
+  RegisterClassW(&witness_class);
   WNDCLASSW server_class{.lpfnWndProc = ServerProc, .lpszClassName = L"E2EProbe"};
   RegisterClassW(&server_class);
   HWND server =

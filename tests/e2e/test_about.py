@@ -7,7 +7,7 @@ import subprocess
 import unittest
 from pathlib import Path
 
-from harness import center, wait_until
+from harness import POINTER, center, wait_until
 from velamo import VelamoTest
 
 CAPTION = "Torvane - バージョン情報"
@@ -68,7 +68,9 @@ class AboutTest(VelamoTest):
         self.assertEqual(pixels(self.grab(about), web).count(BLUE), plain[0])
         self.assertGreater(underlined, plain[0])
         reference = p.new_window("Hand", 600, 400)
-        p("SetClassLongPtrW", reference, -12, p("LoadCursorW", 0, 32649))  # GCLP_HCURSOR
+        # GCLP_HCURSOR; 32-bit user32 has no SetClassLongPtrW.
+        p("SetClassLongPtrW" if POINTER == 8 else "SetClassLongW", reference, -12,
+          p("LoadCursorW", 0, 32649))
         self.screen.move(*center(p.rect(reference)))
         self.assertEqual(hand, self.screen.cursor())
         self.assertNotEqual(hand, arrow)

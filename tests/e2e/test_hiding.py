@@ -4,7 +4,7 @@ scan of minimized windows, by button and by timer."""
 
 import unittest
 
-from harness import SW_MINIMIZE, WS_CHILD, WS_POPUP, WS_VISIBLE, center, wstr
+from harness import SW_MINIMIZE, WS_CHILD, WS_POPUP, WS_VISIBLE, center, wait_until, wstr
 from velamo import VelamoTest
 
 JAPANESE = "E2E & 日本語のタイトル"
@@ -59,12 +59,7 @@ class PickerTest(VelamoTest):
         self.assertEqual(self.list_items(), [])
 
     def test_drop_on_wines_notepad_hides_it(self):
-        self.start("notepad")
-        notepad = self.probe.window(cls="Notepad", timeout=20)
-        self.wait_shown(notepad, timeout=10)
-        left, top, right, bottom = self.probe.rect(notepad)
-        # Notepad opens over Velamo: the drop lands on its part right of Velamo.
-        self.probe("SetWindowPos", notepad, 0, 500, 300, 400, 300, 0x14)
+        notepad = self.start_notepad()
         self.drop_on(center(self.probe.rect(notepad)))
         self.wait_hidden(notepad)
         self.wait_listed([self.probe.text(notepad)])
@@ -107,6 +102,60 @@ class ScanTest(VelamoTest):
         self.settle(1.0)  # twenty periods of the interval used before
         self.assertTrue(self.probe.visible(afterwards))
         self.assertEqual(self.list_items(), ["Later"])
+
+
+HTMINBUTTON = 8
+
+
+class KeysAndButtonTest(VelamoTest):
+    def test_keys_hide_the_window_in_front_and_bring_back_the_last(self):
+        notepad = self.start_notepad()
+        title = self.probe.text(notepad)
+        self.screen.click(*center(self.probe.rect(notepad)))
+        self.screen.key("ctrl+alt+shift+Down")
+        self.wait_hidden(notepad)
+        self.wait_listed([title])
+        self.assertEqual(self.tray.tooltip(0, self.probe), title)
+        self.screen.key("ctrl+alt+shift+Up")
+        self.wait_shown(notepad)
+        self.wait_listed([])
+
+        self.screen.click(900, 600)  # the desktop in front: nothing to hide
+        self.screen.key("ctrl+alt+shift+Down")
+        self.settle()
+        self.assertEqual(self.list_items(), [])
+        self.assertTrue(self.probe.visible(notepad) and self.probe.visible(self.main))
+
+        self.screen.click(*self.center_of(self.control("ListBox")))  # Velamo's own: as "隠す"
+        self.screen.key("ctrl+alt+shift+Down")
+        self.wait_hidden(self.main)
+        self.assertEqual(self.tray.tooltip(0, self.probe), "Velamo")
+
+    def test_a_right_click_on_a_minimize_button_hides_that_window_and_no_other_click_does(self):
+        notepad = self.start_notepad()
+        self.screen.click(*self.caption_point(notepad, 2), button=3)  # the caption: its menu
+        self.menu_opens()
+        self.screen.key("Escape")
+        self.screen.click(*self.caption_point(notepad, HTMINBUTTON), button=3)
+        self.wait_hidden(notepad)
+        self.wait_listed([self.probe.text(notepad)])
+        self.click_icon(0)
+        self.wait_shown(notepad)
+        self.assertFalse(self.probe("IsIconic", notepad))
+
+        # No other program sees the click; one that does not say in time what lies under the
+        # pointer keeps its click.
+        t = self.targets()
+        plain, hung = t.new_window("Plain", 520, 40), t.new_window("Hung", 520, 300)
+        t("SetPropW", hung, wstr("E2E.Slow"), 1)
+        self.screen.click(*self.caption_point(plain, HTMINBUTTON), button=3)
+        self.wait_hidden(plain)
+        self.screen.click(*self.caption_point(hung, HTMINBUTTON, owner=t), button=3)
+        self.step_interval()  # Velamo still answers
+        wait_until(lambda: self.right_click_seen(hung) == (HTMINBUTTON, HTMINBUTTON), 5, "the click")
+        self.assertEqual(self.right_click_seen(plain), (0, 0))
+        self.assertTrue(self.probe.visible(hung))
+        self.wait_listed([self.probe.text(plain)])
 
 
 if __name__ == "__main__":

@@ -118,14 +118,9 @@ class QuitTest(VelamoTest):
         self.screen.click(*center(self.probe.rect(chosen)))
         wait_until(lambda: not self.probe.windows("Velamo - 終了"), 5, "the question to close")
 
-    def close_box(self):
-        m = lambda index: self.probe("GetSystemMetrics", index)
-        left, top, right, _ = self.probe.rect(self.main)
-        return right - m(7) - m(30) // 2 - 1, top + m(8) + m(4) // 2  # frame, button, caption
-
     def test_no_changes_nothing_and_yes_gives_every_window_back_and_ends(self):
         (alpha,) = self.hide_new_windows("Alpha")
-        self.screen.click(*self.close_box())
+        self.screen.click(*self.caption_point(self.main, 20))  # HTCLOSE
         self.answer("no")
         self.screen.click(*self.center_of(self.control("ListBox")))
         self.screen.key("alt+f", "x")

@@ -3,7 +3,7 @@
 import os
 import time
 
-from harness import DesktopTest, center, wait_until
+from harness import DesktopTest, center, wait_until, wstr
 
 EXE = os.environ["VELAMO_EXE"]
 
@@ -103,6 +103,28 @@ class VelamoTest(DesktopTest):
                 bands.append((start + y) // 2)
                 start = None
         self.screen.click(left + 30, top + bands[k])
+
+    def start_notepad(self, x=500, y=300, size=(400, 300)):
+        """Wine's notepad, moved clear of Velamo's window, which it opens over."""
+        self.start("notepad")
+        notepad = self.probe.window(cls="Notepad", timeout=20)
+        self.wait_shown(notepad, timeout=10)
+        self.probe("SetWindowPos", notepad, 0, x, y, *size, 0x14)  # no z-order change, no activation
+        return notepad
+
+    def caption_point(self, hwnd, hit, owner=None):
+        """The middle of the part of hwnd's title bar that answers WM_NCHITTEST with `hit`, as
+        asked by the probe that owns hwnd, if any."""
+        left, top, right, bottom = self.probe.rect(hwnd)
+        ask = lambda x, y: (owner or self.probe)("SendMessageW", hwnd, 0x84, 0, y << 16 | x)
+        band = [y for y in range(top, top + 50) if ask((left + right) // 2, y) == 2]  # HTCAPTION
+        y = (band[0] + band[-1]) // 2
+        run = [x for x in range(right - 1, right - 150, -1) if ask(x, y) == hit]
+        return (run[0] + run[-1]) // 2, y
+
+    def right_click_seen(self, hwnd):
+        """The hit-test codes of the last right press and release a target window's frame got."""
+        return tuple(self.probe("GetPropW", hwnd, wstr("E2E.Right" + e)) for e in ("Down", "Up"))
 
     def wait_shown(self, *windows, timeout=5):
         for hwnd in windows:

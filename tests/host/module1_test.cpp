@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -25,89 +24,49 @@ std::optional<RuntimeErrorCode> Raised(const std::function<void()>& action) {
   return std::nullopt;
 }
 
-class Module1Test : public ::testing::Test {
- protected:
-  testing::RecordingOs os_;
-  testing::RecordingForm form_{os_.calls};
-  Module1 module_{os_};
-};
-
-TEST_F(Module1Test, MainTakesIconsFromTheFixedFileNameThenShowsTheWindow) {
-  os_.icon_files["C:\\Tools\\Velamo.exe"] = {{0, {0x100, 0x101}}, {1, {0x200, 0x201}}};
-  module_.Main(form_);
-
-  EXPECT_EQ(module_.AppPath, u"C:\\Tools\\");
-  EXPECT_EQ(os_.calls,
-            (Calls{"ExtractIconExA C:\\Tools\\Velamo.exe 0",
-                   "ExtractIconExA C:\\Tools\\Velamo.exe 1", "Form1.Show", "EnumWindows"}));
-  EXPECT_EQ(module_.AppLargeIcon, 0x100u);
-  EXPECT_EQ(module_.AppSmallIcon, 0x101u);
-  EXPECT_EQ(module_.AppFallbackIcon, 0x201u);
-  EXPECT_EQ(module_.UpperBound(), 0);
-  EXPECT_TRUE(os_.notify_calls.empty());
-}
-
-TEST_F(Module1Test, PathsGetOneBackslashAndAMissingFileLeavesTheIconsZero) {
+TEST(Module1Test, IconsComeFromTheFixedFileNameInTheProgramsDirectoryBeforeTheWindowShows) {
   for (const std::u16string path : {u"C:\\", u"D:\\ツール"}) {
-    os_.calls.clear();
-    os_.application_path = path;
-    module_.Main(form_);
-    EXPECT_EQ(os_.calls.front(), "ExtractIconExA " + os_.ToAnsi(path) +
-                                     (path.size() > 3 ? "\\" : "") + "Velamo.exe 0");
+    testing::RecordingOs os;
+    os.application_path = path;
+    const std::string file = os.ToAnsi(path) + (path.size() > 3 ? "\\" : "") + "Velamo.exe";
+    os.icon_files[file] = {{0, {0x100, 0x101}}, {1, {0x200, 0x201}}};
+    testing::RecordingForm form{os.calls};
+    Module1 module{os};
+    module.Main(form);
+    EXPECT_EQ(os.calls, (Calls{"ExtractIconExA " + file + " 0", "ExtractIconExA " + file + " 1",
+                               "Form1.Show", "EnumWindows"}));
+    EXPECT_EQ(module.AppLargeIcon, 0x100u);
+    EXPECT_EQ(module.AppSmallIcon, 0x101u);
+    EXPECT_EQ(module.AppFallbackIcon, 0x201u);
   }
-  EXPECT_EQ(module_.AppPath, u"D:\\ツール\\");
-  EXPECT_EQ(module_.AppLargeIcon + module_.AppSmallIcon + module_.AppFallbackIcon, 0u);
+  // Under another name the file is not found: no icons, and the program runs on.
+  testing::RecordingOs os;
+  testing::RecordingForm form{os.calls};
+  Module1 module{os};
+  module.Main(form);
+  EXPECT_EQ(module.AppLargeIcon + module.AppSmallIcon + module.AppFallbackIcon, 0u);
 }
 
-TEST_F(Module1Test, IndexZeroUsesTheProgramsOwnRecord) {
-  module_.TrayAdd(0, 0x50, 0x60, u"Velamo");
-  EXPECT_EQ(module_.MainTray, MakeTrayRecord(0, 0x50, 0x60, u"Velamo"));
-  EXPECT_EQ(module_.UpperBound(), 0);
-  EXPECT_EQ(module_.HiddenList[0].Tray, TrayRecord{});
-
-  module_.TrayDelete(0);
-  ASSERT_EQ(os_.notify_calls.size(), 2u);
-  EXPECT_EQ(os_.notify_calls[0].message, kNimAdd);
-  EXPECT_EQ(os_.notify_calls[1].message, kNimDelete);
-  EXPECT_EQ(os_.notify_calls[1].data, AnsiTrayRecord(module_.MainTray, os_));
-}
-
-TEST_F(Module1Test, NonZeroIndexUsesItsEntryAndDeleteSendsTheStoredRecord) {
-  module_.HiddenList.resize(3);
-  module_.TrayAdd(2, 0x70, 0x80, u"メモ帳");
-  EXPECT_EQ(module_.HiddenList[2].Tray, MakeTrayRecord(2, 0x70, 0x80, u"メモ帳"));
-  EXPECT_EQ(module_.HiddenList[1].Tray, TrayRecord{});
-  EXPECT_EQ(module_.MainTray, TrayRecord{});
-
-  module_.TrayDelete(2);
-  ASSERT_EQ(os_.notify_calls.size(), 2u);
-  EXPECT_EQ(os_.notify_calls[1].message, kNimDelete);
-  EXPECT_EQ(os_.notify_calls[1].data, os_.notify_calls[0].data);
-}
-
-TEST_F(Module1Test, IndexOutsideTheTableIsARuntimeErrorBeforeAnyShellCall) {
-  module_.HiddenList.resize(2);
+TEST(Module1Test, AnIndexOutsideTheTableIsARuntimeErrorBeforeAnyShellCall) {
+  testing::RecordingOs os;
+  Module1 module{os};
+  module.HiddenList.resize(2);
   for (Index bad : {Index{2}, Index{-1}, Index{32767}}) {
-    EXPECT_EQ(Raised([&] { module_.TrayAdd(bad, 1, 1, u"x"); }),
+    EXPECT_EQ(Raised([&] { module.TrayAdd(bad, 1, 1, u"x"); }),
               RuntimeErrorCode::kSubscriptOutOfRange);
-    EXPECT_EQ(Raised([&] { module_.TrayDelete(bad); }), RuntimeErrorCode::kSubscriptOutOfRange);
+    EXPECT_EQ(Raised([&] { module.TrayDelete(bad); }), RuntimeErrorCode::kSubscriptOutOfRange);
   }
-  EXPECT_TRUE(os_.notify_calls.empty());
+  EXPECT_TRUE(os.notify_calls.empty());
 }
 
-TEST(RuntimeErrorTest, SixteenBitValuesPastTheirRangeOverflow) {
+TEST(RuntimeErrorTest, SixteenBitValuesPastTheirRangeOverflowAndTheMessageNamesTheError) {
   EXPECT_EQ(CheckedInt16(32767), 32767);
   EXPECT_EQ(CheckedInt16(-32768), -32768);
   for (int outside : {32768, -32769, 500 * 100}) {
     EXPECT_EQ(Raised([&] { CheckedInt16(outside); }), RuntimeErrorCode::kOverflow) << outside;
   }
-}
-
-TEST(RuntimeErrorTest, MessageNamesTheNumberAndTheCause) {
   EXPECT_EQ(RuntimeErrorMessage(RuntimeErrorCode::kSubscriptOutOfRange),
             u"実行時エラー '9':\n\nインデックスが有効範囲にありません。");
-  EXPECT_EQ(RuntimeErrorMessage(RuntimeErrorCode::kOverflow),
-            u"実行時エラー '6':\n\nオーバーフローしました。");
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 
 namespace velamo::testing {
 
-// A main window that records what the shared procedures ask of it, in one log with the OS calls,
-// and keeps its list, callback boxes and tray menu items.
+// A main window that keeps its list, callback boxes and tray menu items, and records what the
+// shared procedures ask of it in the same log as the system calls.
 class RecordingForm : public MainWindowPort {
  public:
   static constexpr Handle kWindow = 0x1000;
@@ -21,7 +21,6 @@ class RecordingForm : public MainWindowPort {
   void Show() override { log_.push_back("Form1.Show"); }
   Handle WindowHandle() const override { return kWindow; }
   Handle LoadCallbackBox(Index index) override {
-    log_.push_back("Load Picture1(" + std::to_string(index) + ")");
     boxes.push_back(index);
     return CallbackBox(index);
   }
@@ -31,23 +30,11 @@ class RecordingForm : public MainWindowPort {
     std::erase(boxes, index);
   }
 
-  void ClearList() override {
-    log_.push_back("List1.Clear");
-    list.clear();
-  }
-  void AddListItem(std::u16string_view title) override {
-    log_.push_back("List1.AddItem");
-    list.emplace_back(title);
-  }
-  void RemoveListItem(int line) override {
-    log_.push_back("List1.RemoveItem " + std::to_string(line));
-    list.erase(list.begin() + line);
-    if (line < static_cast<int>(selected.size())) selected.erase(selected.begin() + line);
-  }
+  void ClearList() override { list.clear(); }
+  void AddListItem(std::u16string_view title) override { list.emplace_back(title); }
+  void RemoveListItem(int line) override { list.erase(list.begin() + line); }
   int ListCount() const override { return static_cast<int>(list.size()); }
-  bool ListSelected(int line) const override {
-    return line < static_cast<int>(selected.size()) && selected[line];
-  }
+  bool ListSelected(int) const override { return false; }
 
   Index WindowMenuUpperBound() const override { return menu.empty() ? 0 : menu.rbegin()->first; }
   void LoadWindowMenuItem(Index index, std::u16string_view caption) override {
@@ -64,7 +51,6 @@ class RecordingForm : public MainWindowPort {
   void ReportTableFull() override { log_.push_back("ReportTableFull"); }
 
   std::vector<std::u16string> list;
-  std::vector<bool> selected;
   std::vector<Index> boxes;
   std::map<Index, std::u16string> menu;  // items 1..k
   bool menu_enabled = false;

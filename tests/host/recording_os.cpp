@@ -128,16 +128,6 @@ int RecordingOs::EnumWindows(const std::function<std::int32_t(Handle window)>& c
   return 1;
 }
 
-Handle RecordingOs::LoadCursorA(Handle instance, int resource) {
-  calls.push_back("LoadCursorA " + std::to_string(instance) + " " + std::to_string(resource));
-  return 0x10000 + resource;  // a cursor handle that names its cursor
-}
-
-Handle RecordingOs::SetCursor(Handle cursor) {
-  calls.push_back("SetCursor " + std::to_string(cursor));
-  return 0;
-}
-
 Handle RecordingOs::ShellExecuteA(Handle owner, const char* verb, const char* file,
                                   const char* parameters, const char* directory, int show) {
   const auto quoted = [](const char* text) {

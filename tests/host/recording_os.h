@@ -34,11 +34,9 @@ class RecordingOs : public Os {
   int IsWindowVisible(Handle window) override { return At(window).visible; }
   int IsIconic(Handle window) override { return At(window).iconic; }
   Handle GetParent(Handle window) override { return At(window).parent; }
-  Point GetCursorPos() override { return cursor; }
-  Handle WindowFromPoint(Point) override { return window_at_cursor; }
   int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) override;
-  Handle LoadCursorA(Handle instance, int resource) override;
-  Handle SetCursor(Handle cursor) override;
+  Handle LoadCursorA(Handle, int) override { return 0; }
+  Handle SetCursor(Handle) override { return 0; }
   Handle ShellExecuteA(Handle owner, const char* verb, const char* file, const char* parameters,
                        const char* directory, int show) override;
 
@@ -72,8 +70,6 @@ class RecordingOs : public Os {
   std::vector<Handle> top_level_order;
   Handle shell_window = 0x10;
   Handle desktop_window = 0x11;
-  Point cursor{100, 200};
-  Handle window_at_cursor = 0;
 
   // Runs inside ShellExecuteA, as window messages dispatched during the call would.
   std::function<void()> during_shell_execute;

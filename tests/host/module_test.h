@@ -1,0 +1,52 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/module1.h"
+#include "tests/host/recording_form.h"
+#include "tests/host/recording_os.h"
+
+namespace velamo::testing {
+
+using Calls = std::vector<std::string>;
+using Titles = std::vector<std::u16string>;
+
+// The shared procedures started from C:\Tools on a fake desktop.
+class ModuleTest : public ::testing::Test {
+ protected:
+  static constexpr Handle kFallback = 0x201;
+
+  ModuleTest() {
+    os_.icon_files["C:\\Tools\\Velamo.exe"] = {{0, {0x100, 0x101}}, {1, {0x200, kFallback}}};
+    module_.Main(form_);
+    os_.calls.clear();
+  }
+
+  // Windows 0x51, 0x52, ... titled "w1", "w2", ... with small icons 0x71, 0x72, ..., hidden in
+  // that order.
+  void Hide(int count) {
+    for (int i = 1; i <= count; ++i) {
+      const Handle window = 0x50 + i;
+      os_.AddWindow(window, {.title = u"w" + std::u16string(1, static_cast<char16_t>(u'0' + i)),
+                             .small_icon = static_cast<Handle>(0x70 + i)});
+      module_.HideChosenWindow(window);
+    }
+    os_.calls.clear();
+    os_.notify_calls.clear();
+  }
+
+  Titles Entries() const {
+    Titles titles;
+    for (Index i = 1; i <= module_.UpperBound(); ++i) titles.push_back(module_.HiddenList[i].Title);
+    return titles;
+  }
+
+  RecordingOs os_;
+  RecordingForm form_{os_.calls};
+  Module1 module_{os_};
+};
+
+}  // namespace velamo::testing
