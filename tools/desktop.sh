@@ -5,23 +5,36 @@
 #                                          unless --display is given, Wine's "shell" desktop
 #                                          (taskbar and notification area); writes HOME/env
 #   desktop.sh stop HOME                   ends that wineserver, its processes and that Xvfb
-#   desktop.sh arch                        prints wine32 when this machine runs 32-bit code,
-#                                          else wine64 (some kernels run no 32-bit code)
+#   desktop.sh arch                        prints wine32 when this machine runs 32-bit code
+#                                          natively, else wine64 (some kernels run no 32-bit
+#                                          code; an emulator may run it, slowly)
 #
 # Start and stop are idempotent and need no terminal, so they can run from CI.
 set -euo pipefail
 
 readonly SCREEN=1024x768
 # Raise when the prefix set-up below changes, so old prefixes are made anew.
-readonly PREFIX_SETUP=5
+readonly PREFIX_SETUP=6
 
 die() {
   echo "desktop.sh: $*" >&2
   exit 1
 }
 
+runs_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
+# An emulator registered for 32-bit x86 programs takes them before the kernel's own loader does.
+emulated_32bit() {
+  local entry
+  for entry in /proc/sys/fs/binfmt_misc/*; do
+    [ "$(head -n 1 "$entry" 2>/dev/null)" = enabled ] &&
+      grep -qE '^magic 7f454c460101[0-9a-f]*0300$' "$entry" && return 0
+  done
+  return 1
+}
+
 wine_arch() {
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo wine32; else echo wine64; fi
+  if ! emulated_32bit && runs_32bit; then echo wine32; else echo wine64; fi
 }
 if [ "${1:-}" = arch ]; then
   wine_arch
@@ -144,8 +157,11 @@ find_wine_fonts() {
 }
 
 make_prefix() {
-  local ready=$prefix/.velamo-prefix
-  if [ -f "$ready" ] && [ "$(cat "$ready")" = "$PREFIX_SETUP" ]; then
+  local ready=$prefix/.velamo-prefix setup=$PREFIX_SETUP
+  # A 64-bit prefix gets its 32-bit half only where 32-bit code runs when it is made; the
+  # 32-bit Velamo.exe shows no window without it.
+  if [ "$WINEARCH" = win64 ] && runs_32bit; then setup="$setup wow64"; fi
+  if [ -f "$ready" ] && [ "$(cat "$ready")" = "$setup" ]; then
     return 0
   fi
   echo "desktop.sh: creating Wine prefix $prefix" >&2
@@ -189,7 +205,7 @@ EOF
     echo "desktop.sh: Wine's fonts (marlett.ttf) not found: caption buttons will show letters" >&2
   fi
   wineserver -w
-  echo "$PREFIX_SETUP" >"$ready"
+  echo "$setup" >"$ready"
 }
 
 start_xvfb() {

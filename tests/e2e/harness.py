@@ -226,9 +226,6 @@ class Tray:
             n += 1
         return n
 
-    def wait_count(self, n, timeout=10):
-        wait_until(lambda: self.count() == n, timeout, f"{n} tray icons")
-
     def tooltip(self, k, probe):
         x, y = center(self.cell(k))
         self.screen.move(x - 1, y)

@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
-"""Hiding with the real Velamo.exe: the crosshair dragged onto other programs' windows, and the
-scan of minimized windows, by button and by timer."""
+"""Hiding with the real Velamo.exe: the crosshair dragged onto other programs' windows, the scan
+of minimized windows by button and by timer, the keys, and a right click on a minimize button."""
 
 import unittest
 
-from harness import SW_MINIMIZE, WS_CHILD, WS_POPUP, WS_VISIBLE, center, wait_until, wstr
-from velamo import VelamoTest
+from harness import SW_MINIMIZE, WS_CHILD, WS_POPUP, WS_VISIBLE, center, wstr
+from velamo import HTCAPTION, HTMINBUTTON, VelamoTest
 
 JAPANESE = "E2E & 日本語のタイトル"
+CROSSHAIR = (32, 32, 15, 15)  # the X cursor's size and hot spot
 
 
 class PickerTest(VelamoTest):
@@ -35,34 +36,38 @@ class PickerTest(VelamoTest):
         self.assertEqual(self.tray.tooltip(3, self.probe), JAPANESE)
         self.assertTrue(self.probe.visible(self.main))
 
-    def test_drops_on_velamo_itself_and_a_plain_click_hide_nothing(self):
-        plain = self.targets().new_window("E2E Plain")
-        for control in (self.control("ListBox"), self.control("Button", "今チェック")):
-            self.drop_on(self.center_of(control))
-        self.drop_on(self.crosshair())
+    def test_drops_on_velamo_itself_or_the_shell_and_a_plain_click_hide_nothing(self):
+        self.hide_new_windows("Alpha")
+        taskbar = self.probe.window(cls="Shell_TrayWnd")
+        left, top, right, bottom = self.probe.rect(taskbar)
+        for point in (self.center_of(self.control("ListBox")), self.crosshair(),
+                      self.center_of(self.control("Button", "今チェック")),
+                      (right // 2, (top + bottom) // 2), center(self.tray.cell(0)), (900, 300),
+                      (1023, 767)):
+            self.drop_on(point)
         self.screen.click(*self.crosshair())
         self.settle()
-        self.assertEqual(self.list_items(), [])
-        self.assertEqual(self.tray.count(), 0)
-        self.assertTrue(self.probe.visible(self.main) and self.probe.visible(plain))
+        self.assertEqual(self.list_items(), ["Alpha"])
+        self.assertEqual(self.tray.count(), 1)
+        self.assertTrue(self.probe.visible(self.main) and self.probe.visible(taskbar))
 
-    def test_cursor_is_the_crosshair_during_the_drag(self):
+    def test_the_pointer_is_the_crosshair_during_a_drag_that_a_right_click_or_esc_calls_off(self):
+        t = self.targets()
+        first, second = t.new_window("First"), t.new_window("Second", 520, 300)
         self.screen.move(*self.center_of(self.control("ListBox")))
         arrow = self.screen.cursor()
-        start = self.crosshair()
-        self.screen.drag(start, (start[0] + 200, start[1] + 300), release=False)
-        during = self.screen.cursor()
-        self.screen.move(*self.center_of(self.control("ListBox")))
+        self.screen.drag(self.crosshair(), center(self.probe.rect(first)), release=False)
+        self.assertEqual(self.screen.cursor()[:4], CROSSHAIR)
+        self.screen.xdotool("click", 3)
+        self.screen.move(*center(self.probe.rect(second)))
         self.screen.xdotool("mouseup", 1)
-        self.assertEqual(during[:4], (32, 32, 15, 15))
-        self.assertNotEqual(during, arrow)
+        self.screen.drag(self.crosshair(), center(self.probe.rect(first)), release=False)
+        self.screen.key("Escape")
+        self.assertEqual(self.screen.cursor(), arrow)
+        self.screen.xdotool("mouseup", 1)
+        self.settle()
+        self.assertTrue(self.probe.visible(first) and self.probe.visible(second))
         self.assertEqual(self.list_items(), [])
-
-    def test_drop_on_wines_notepad_hides_it(self):
-        notepad = self.start_notepad()
-        self.drop_on(center(self.probe.rect(notepad)))
-        self.wait_hidden(notepad)
-        self.wait_listed([self.probe.text(notepad)])
 
 
 class ScanTest(VelamoTest):
@@ -78,7 +83,7 @@ class ScanTest(VelamoTest):
 
         self.click_button("今チェック")
         self.wait_hidden(*minimized)
-        self.tray.wait_count(3)
+        self.wait_icons(3)
         items = self.list_items()
         self.assertEqual(items[0], "E2E Plain")
         self.assertCountEqual(items[1:], ["最小化A", "Minimized B"])
@@ -102,9 +107,6 @@ class ScanTest(VelamoTest):
         self.settle(1.0)  # twenty periods of the interval used before
         self.assertTrue(self.probe.visible(afterwards))
         self.assertEqual(self.list_items(), ["Later"])
-
-
-HTMINBUTTON = 8
 
 
 class KeysAndButtonTest(VelamoTest):
@@ -133,7 +135,7 @@ class KeysAndButtonTest(VelamoTest):
 
     def test_a_right_click_on_a_minimize_button_hides_that_window_and_no_other_click_does(self):
         notepad = self.start_notepad()
-        self.screen.click(*self.caption_point(notepad, 2), button=3)  # the caption: its menu
+        self.screen.click(*self.caption_point(notepad, HTCAPTION), button=3)  # its own menu
         self.menu_opens()
         self.screen.key("Escape")
         self.screen.click(*self.caption_point(notepad, HTMINBUTTON), button=3)
@@ -152,7 +154,7 @@ class KeysAndButtonTest(VelamoTest):
         self.wait_hidden(plain)
         self.screen.click(*self.caption_point(hung, HTMINBUTTON, owner=t), button=3)
         self.step_interval()  # Velamo still answers
-        wait_until(lambda: self.right_click_seen(hung) == (HTMINBUTTON, HTMINBUTTON), 5, "the click")
+        self.wait(lambda: self.right_click_seen(hung) == (HTMINBUTTON,) * 2, "the click")
         self.assertEqual(self.right_click_seen(plain), (0, 0))
         self.assertTrue(self.probe.visible(hung))
         self.wait_listed([self.probe.text(plain)])

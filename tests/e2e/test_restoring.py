@@ -4,31 +4,29 @@ hiding the main window into the tray and back, and the quit question."""
 
 import unittest
 
-from harness import SW_MAXIMIZE, center, wait_until
-from velamo import VelamoTest
+from harness import SW_MAXIMIZE, center
+from velamo import HTCLOSE, VelamoTest
 
 
 class RestoringTest(VelamoTest):
     def test_icons_their_menu_and_the_list_bring_back_exactly_the_chosen_windows(self):
         alpha, beta, gamma = self.hide_new_windows("Alpha", "Beta", "Gamma")
-        self.start("notepad")
-        notepad = self.probe.window(cls="Notepad", timeout=20)
-        self.wait_shown(notepad, timeout=10)
-        self.probe("SetWindowPos", notepad, 0, 480, 460, 400, 200, 0x14)
+        notepad = self.start_notepad(480, 440)
         self.drop_on(center(self.probe.rect(notepad)))
-        self.wait_listed(["Alpha", "Beta", "Gamma", self.probe.text(notepad)])
+        memo = self.probe.text(notepad)
+        self.wait_listed(["Alpha", "Beta", "Gamma", memo])
 
         self.click_icon(1)  # Beta's, the second from the right
         self.wait_shown(beta)
-        self.wait_listed(["Alpha", "Gamma", self.probe.text(notepad)])
+        self.wait_listed(["Alpha", "Gamma", memo])
         self.assertEqual([self.tray.tooltip(k, self.probe) for k in range(3)],
-                         ["Alpha", "Gamma", self.probe.text(notepad)])
+                         ["Alpha", "Gamma", memo])
 
         self.click_icon(0, button=3)
         self.menu_opens()
         self.screen.key("r")
         self.wait_shown(alpha)
-        self.wait_listed(["Gamma", self.probe.text(notepad)])
+        self.wait_listed(["Gamma", memo])
         self.assertFalse(self.probe.visible(gamma) or self.probe.visible(notepad))
 
         list_box = self.control("ListBox")
@@ -44,30 +42,30 @@ class RestoringTest(VelamoTest):
         alpha, beta = self.hide_new_windows("Alpha", "Beta")
         self.click_button("隠す")
         self.wait_hidden(self.main)
-        self.tray.wait_count(3)
+        self.wait_icons(3)
         self.assertEqual(self.tray.tooltip(2, self.probe), "Velamo")
         self.click_icon(2)
         self.wait_shown(self.main)
-        self.tray.wait_count(2)
+        self.wait_icons(2)
 
         self.click_button("隠す")
-        self.tray.wait_count(3)
+        self.wait_icons(3)
         # The main window is hidden: its menus are reached by clicks.
         self.click_icon(2, button=3)
         self.click_menu_item(self.window_list(), 2)  # past "全て(&A)" and Alpha, to Beta
         self.wait_shown(beta)
-        self.tray.wait_count(2)
+        self.wait_icons(2)
         self.assertFalse(self.probe.visible(alpha))
 
         # Beta's icon went and Alpha's came back after ours: ours is now the rightmost.
         self.click_icon(0, button=3)
         self.click_menu_item(self.window_list(), 0)  # "全て(&A)"
         self.wait_shown(alpha)
-        self.tray.wait_count(1)
+        self.wait_icons(1)
         self.assertFalse(self.probe.visible(self.main))
         self.click_icon(0)
         self.wait_shown(self.main)
-        self.tray.wait_count(0)
+        self.wait_icons(0)
         self.assertEqual(self.list_items(), [])
 
     def window_list(self):
@@ -80,12 +78,7 @@ class RestoringTest(VelamoTest):
         t = self.targets()
         big = t.new_window("Big")
         t("ShowWindow", big, SW_MAXIMIZE)
-        # Velamo back in front from its taskbar button, to pick the crosshair up.
-        taskbar = self.probe.window(cls="Shell_TrayWnd")
-        button = next(b for b in self.probe.children(taskbar)
-                      if self.probe("GetWindowLongW", b, -12) == self.main)
-        self.screen.click(*center(self.probe.rect(button)))
-        self.drop_on((800, 400))
+        self.screen.key("ctrl+alt+shift+Down")
         self.wait_listed(["Big"])
         self.click_icon(0)
         self.wait_shown(big)
@@ -96,7 +89,7 @@ class RestoringTest(VelamoTest):
         self.click_icon(0, button=3)
         self.menu_opens()
         self.screen.click(700, 300)
-        wait_until(lambda: not self.open_menus(), 5, "the menu to close")
+        self.wait(lambda: not self.open_menus(), "the menu to close")
 
         self.screen.move(*center(self.tray.cell(1)))
         self.screen.xdotool("click", "--repeat", 2, "--delay", 80, 1)
@@ -108,45 +101,35 @@ class RestoringTest(VelamoTest):
 
 
 class QuitTest(VelamoTest):
-    def answer(self, button):
-        box = self.probe.window("Velamo - 終了", timeout=5)
-        texts = [self.probe.text(c) for c in self.probe.children(box)]
-        self.assertIn("終了しますか？", texts)
-        key = "Y" if button == "yes" else "N"
-        (chosen,) = [c for c in self.probe.children(box)
-                     if self.probe.cls(c) == "Button" and key in self.probe.text(c)]
-        self.screen.click(*center(self.probe.rect(chosen)))
-        wait_until(lambda: not self.probe.windows("Velamo - 終了"), 5, "the question to close")
-
     def test_no_changes_nothing_and_yes_gives_every_window_back_and_ends(self):
         (alpha,) = self.hide_new_windows("Alpha")
-        self.screen.click(*self.caption_point(self.main, 20))  # HTCLOSE
-        self.answer("no")
+        self.screen.click(*self.caption_point(self.main, HTCLOSE))
+        self.answer_quit(yes=False)
         self.screen.click(*self.center_of(self.control("ListBox")))
         self.screen.key("alt+f", "x")
-        self.answer("no")
+        self.answer_quit(yes=False)
         self.settle()
         self.assertFalse(self.probe.visible(alpha))
         self.assertEqual(self.tray.count(), 1)
         self.assertEqual(self.list_items(), ["Alpha"])
 
         self.screen.key("alt+f", "x")
-        self.answer("yes")
+        self.answer_quit(yes=True)
         self.wait_shown(alpha)
         self.velamo.wait(10)
-        self.tray.wait_count(0)
+        self.wait_icons(0)
 
         self.velamo = self.start_velamo()
         (beta,) = self.hide_new_windows("Beta")
         self.click_button("隠す")
-        self.tray.wait_count(2)
-        for answer in ("no", "yes"):
+        self.wait_icons(2)
+        for yes in (False, True):
             self.click_icon(1, button=3)
             self.click_menu_item(self.menu_opens()[0], 2)  # "終了(&X)"
-            self.answer(answer)
+            self.answer_quit(yes)
         self.wait_shown(beta)
         self.velamo.wait(10)
-        self.tray.wait_count(0)
+        self.wait_icons(0)
 
 
 if __name__ == "__main__":

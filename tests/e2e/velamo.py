@@ -6,10 +6,13 @@ import time
 from harness import DesktopTest, center, wait_until, wstr
 
 EXE = os.environ["VELAMO_EXE"]
+HTCAPTION, HTMINBUTTON, HTCLOSE = 2, 8, 20
 
 
 class VelamoTest(DesktopTest):
     """Starts Velamo (after any left over by an earlier test) and finds its controls."""
+
+    patience = 1  # how many times the usual wait Velamo's answers get
 
     def setUp(self):
         super().setUp()
@@ -21,10 +24,13 @@ class VelamoTest(DesktopTest):
         wait_until(self.tray.sweep, 10, "no tray icon left")
         self.velamo = self.start_velamo()
 
+    def wait(self, condition, what, seconds=5):
+        return wait_until(condition, seconds * self.patience, what)
+
     def start_velamo(self):
         process = self.start(EXE)
-        self.main = self.probe.window("Velamo", "VelamoForm", timeout=30)
-        self.wait_shown(self.main, timeout=10)
+        self.main = self.probe.window("Velamo", "VelamoForm", timeout=30 * self.patience)
+        self.wait_shown(self.main)
         return process
 
     def control(self, cls, text=None):
@@ -61,16 +67,27 @@ class VelamoTest(DesktopTest):
         self.screen.click(*self.scroll_arrow(up))
         wait_until(lambda: self.interval() == before + (1 if up else -1), 1, "Velamo answering")
 
-    def wait_hidden(self, *windows, timeout=5):
+    def wait_hidden(self, *windows):
         for hwnd in windows:
-            wait_until(lambda: not self.probe.visible(hwnd), timeout, f"window {hwnd:#x} hidden")
+            self.wait(lambda: not self.probe.visible(hwnd), f"window {hwnd:#x} hidden")
+
+    def wait_shown(self, *windows):
+        for hwnd in windows:
+            self.wait(lambda: self.probe.visible(hwnd), f"window {hwnd:#x} shown")
 
     def wait_listed(self, titles, icons=None):
-        wait_until(lambda: self.list_items() == titles, 5, f"the list showing {titles}")
-        self.tray.wait_count(len(titles) if icons is None else icons)
+        self.wait(lambda: self.list_items() == titles, f"the list showing {titles}")
+        self.wait_icons(len(titles) if icons is None else icons)
+
+    def wait_icons(self, count):
+        self.wait(lambda: self.tray.count() == count, f"{count} tray icons", 10)
 
     def open_menus(self):
         return [m for m in self.probe.windows(cls="#32768") if self.probe.visible(m)]
+
+    def menu_opens(self, count=1):
+        return self.wait(lambda: len(self.open_menus()) == count and self.open_menus(),
+                         f"{count} menus open")
 
     def hide_new_windows(self, *titles):
         """Opens windows of another process and drops the crosshair on each in turn."""
@@ -83,12 +100,16 @@ class VelamoTest(DesktopTest):
         self.wait_listed(list(titles))
         return windows
 
+    def start_notepad(self, x=500, y=300):
+        """Wine's notepad, moved clear of Velamo's window, which it opens over."""
+        self.start("notepad")
+        notepad = self.probe.window(cls="Notepad", timeout=20)
+        self.wait_shown(notepad)
+        self.probe("SetWindowPos", notepad, 0, x, y, 400, 300, 0x14)  # keeps z-order, activation
+        return notepad
+
     def click_icon(self, k, button=1):
         self.screen.click(*center(self.tray.cell(k)), button)
-
-    def menu_opens(self, count=1):
-        return wait_until(lambda: len(self.open_menus()) == count and self.open_menus(), 5,
-                          f"{count} menus open")
 
     def click_menu_item(self, menu, k):
         """Clicks the k-th item of an open menu: no other process can read a menu, so items are
@@ -104,20 +125,12 @@ class VelamoTest(DesktopTest):
                 start = None
         self.screen.click(left + 30, top + bands[k])
 
-    def start_notepad(self, x=500, y=300, size=(400, 300)):
-        """Wine's notepad, moved clear of Velamo's window, which it opens over."""
-        self.start("notepad")
-        notepad = self.probe.window(cls="Notepad", timeout=20)
-        self.wait_shown(notepad, timeout=10)
-        self.probe("SetWindowPos", notepad, 0, x, y, *size, 0x14)  # no z-order change, no activation
-        return notepad
-
     def caption_point(self, hwnd, hit, owner=None):
         """The middle of the part of hwnd's title bar that answers WM_NCHITTEST with `hit`, as
         asked by the probe that owns hwnd, if any."""
         left, top, right, bottom = self.probe.rect(hwnd)
         ask = lambda x, y: (owner or self.probe)("SendMessageW", hwnd, 0x84, 0, y << 16 | x)
-        band = [y for y in range(top, top + 50) if ask((left + right) // 2, y) == 2]  # HTCAPTION
+        band = [y for y in range(top, top + 50) if ask((left + right) // 2, y) == HTCAPTION]
         y = (band[0] + band[-1]) // 2
         run = [x for x in range(right - 1, right - 150, -1) if ask(x, y) == hit]
         return (run[0] + run[-1]) // 2, y
@@ -126,9 +139,14 @@ class VelamoTest(DesktopTest):
         """The hit-test codes of the last right press and release a target window's frame got."""
         return tuple(self.probe("GetPropW", hwnd, wstr("E2E.Right" + e)) for e in ("Down", "Up"))
 
-    def wait_shown(self, *windows, timeout=5):
-        for hwnd in windows:
-            wait_until(lambda: self.probe.visible(hwnd), timeout, f"window {hwnd:#x} shown")
+    def answer_quit(self, yes):
+        """Answers the quit question, checking it asks what it should."""
+        box = self.wait(lambda: self.probe.windows("Velamo - 終了"), "the quit question")[0]
+        self.assertIn("終了しますか？", [self.probe.text(c) for c in self.probe.children(box)])
+        (chosen,) = [c for c in self.probe.children(box) if self.probe.cls(c) == "Button" and
+                     ("Y" if yes else "N") in self.probe.text(c)]
+        self.screen.click(*center(self.probe.rect(chosen)))
+        self.wait(lambda: not self.probe.windows("Velamo - 終了"), "the question to close")
 
     def settle(self, seconds=0.5):
         time.sleep(seconds)
