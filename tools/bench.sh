@@ -1,33 +1,41 @@
 #!/usr/bin/env bash
-# Measures Velamo against the least a Win32 program can be: tools/bench/bare.c, which opens one
-# window. Both run under Wine on the test desktop (tools/desktop.sh), in a home of its own under
-# build/bench that is stopped at the end. Run by hand; it checks no threshold.
+# Measures Velamo against the least a Win32 program can be, tools/bench/bare.c, built twice:
+# bare.exe opens one window; styled.exe also has Velamo's manifest (tools/bench/styled.rc) and one
+# push button, so it loads Common Controls 6 as a program with visual styles must. All run under
+# Wine on the test desktop (tools/desktop.sh), in a home of its own under build/bench that is
+# stopped at the end. Run by hand; it checks no threshold.
 #
 #   tools/bench.sh [--runs N] [--tray] [--smoke]
 #
-# Prints, for Velamo.exe and the reference:
+# Prints, for Velamo.exe and the references:
 #   - file size;
 #   - start-up: from just before CreateProcess to the first visible top-level window, timed from
 #     inside Wine by tools/bench/measure.c, and the working set once the process has settled;
 #     min, median and max over N starts of each (default 10), taken in turn after a warm-up
 #     start of each, so the wineserver is warm;
-#   - idle, once started and settled: CPU time and wake-ups (context switches of all threads)
-#     over 20 s, and private resident memory, from /proc;
-#   - Velamo's ratios to the reference.
+#   - idle (Velamo and bare.exe), once started and settled: CPU time and wake-ups (context
+#     switches of all threads) over 20 s with the pointer still, and private resident memory,
+#     from /proc;
+#   - pointer load, once started and settled: CPU time and context switches over 10 s while
+#     xdotool moves the pointer 55 times a second along the foot of the desktop, where no window
+#     opens; for Velamo, for bare.exe holding an empty low-level mouse hook on a thread of its own
+#     (the least a program that watches the pointer can cost), and for bare.exe as is;
+#   - Velamo's ratios to each reference.
 # Where this machine runs no 32-bit code (tools/desktop.sh arch says wine64), the same sources
-# are measured as a 64-bit build, with a 64-bit reference and helper; the size of the real 32-bit
+# are measured as a 64-bit build, with 64-bit references and helper; the size of the real 32-bit
 # Velamo.exe (preset mingw) and the largest parts of its link map are always printed.
-#   --tray    the reference also puts one icon in the notification area
-#   --smoke   one start of each and 2 s idle: a check that the bench itself works (CI)
+#   --tray    every reference also puts one icon in the notification area
+#   --smoke   one start of each, 2 s idle and 2 s pointer load: a check that the bench itself
+#             works (CI)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-runs=10 idle=20 tray=""
+runs=10 idle=20 load=10 tray=""
 while [ $# -gt 0 ]; do
   case $1 in
     --runs) runs=$2 && shift ;;
     --tray) tray=" tray" ;;
-    --smoke) runs=1 idle=2 ;;
+    --smoke) runs=1 idle=2 load=2 ;;
     *) echo "usage: tools/bench.sh [--runs N] [--tray] [--smoke]" >&2 && exit 2 ;;
   esac
   shift
@@ -52,6 +60,9 @@ else
 fi
 velamo=$measured/Velamo.exe
 quiet $triple-gcc -Os -s -static -municode -mwindows tools/bench/bare.c -o "$bench/bare.exe"
+quiet $triple-windres tools/bench/styled.rc -O coff -o "$bench/styled.res"
+quiet $triple-gcc -Os -s -static -municode -mwindows tools/bench/bare.c "$bench/styled.res" \
+  -o "$bench/styled.exe"
 quiet $triple-gcc -Os -s -static -municode tools/bench/measure.c -lpsapi -o "$bench/measure.exe"
 
 home=$bench/wine
@@ -60,13 +71,19 @@ trap 'tools/desktop.sh stop "$home"' EXIT
 # shellcheck disable=SC1091
 . "$home/env"
 
+# The pointer rests and moves at the foot of the desktop, above the taskbar: the windows open at
+# its top left, and use() makes sure none reaches down here.
+path_y=700 rate=55
+xdotool mousemove 32 $path_y
+
 # Wine's drive Z: is the root of the file system.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-commands=("\"$(windows_path "$velamo")\"" "\"$(windows_path "$bench/bare.exe")\"$tray")
+commands=("\"$(windows_path "$velamo")\"" "\"$(windows_path "$bench/bare.exe")\"$tray"
+  "\"$(windows_path "$bench/styled.exe")\" button$tray")
 wine "$bench/measure.exe" 1 "${commands[@]}" >/dev/null
 wine "$bench/measure.exe" "$runs" "${commands[@]}" | tr -d '\r' >"$bench/runs.txt"
 
-# "min median max" of column $2 of the starts of program $1 (0 Velamo, 1 the reference).
+# "min/median/max" of column $2 of the starts of program $1 (0 Velamo, 1 bare.exe, 2 styled.exe).
 stats() {
   awk -v i="$1" -v c="$2" '$1 == i { print $c }' "$bench/runs.txt" | sort -g |
     awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
@@ -80,27 +97,44 @@ sample() {
   awk '/^RssAnon/ { print $2 }' /proc/"$1"/status
 }
 
-# "CPU_MS WAKE_UPS PRIVATE_KB" of program $2 (window title $1) over $idle s once it has settled.
-idle_use() {
-  local title=$1 program=$2 pid="" p
-  shift
+idle_period() { sleep "$idle"; }
+
+# Moves the pointer for $load s, $rate times a second, to and fro along the foot of the desktop.
+pointer_load() {
+  awk -v n=$((load * rate)) -v rate=$rate -v y=$path_y 'BEGIN {
+    for (i = 0; i < n; i++) { x = i % 120; if (x > 60) x = 120 - x
+                              printf "mousemove %d %d\nsleep %.4f\n", 32 + 16 * x, y, 1 / rate }
+  }' | xdotool -
+}
+
+# "CPU_MS CONTEXT_SWITCHES PRIVATE_KB" of program $3 (window title $2) once it has settled: CPU
+# time and context switches of all its threads while $1 (idle_period or pointer_load) runs, and
+# its private memory after. The words after $3 are its command line's.
+use() {
+  local during=$1 title=$2 program=$3 pid="" p tries=0
+  shift 2
   wine "$@" </dev/null >/dev/null 2>&1 &
-  for _ in $(seq 300); do
-    xwininfo -root -tree 2>/dev/null | grep -q "\"$title\"" && break
+  until xwininfo -root -tree 2>/dev/null | grep -qF "\"$title\":"; do
+    [ $((tries += 1)) -lt 300 ] || { echo "bench: $program shows no window" >&2 && return 1; }
     sleep 0.1
   done
   sleep 2
+  # Its window's line ends with its size and place on the screen: WxH+X+Y +SCREEN_X+SCREEN_Y.
+  xwininfo -root -tree | awk -v t="\"$title\":" -v y=$path_y 'index($0, t) {
+    split($(NF - 1), size, /[x+]/); split($NF, at, /[+]/); if (at[3] + size[2] > y) exit 1 }' ||
+    { echo "bench: the window of $program reaches the pointer's path" >&2 && return 1; }
   # Its Wine process, which shows the executable in its command line.
   for p in /proc/[0-9]*; do
-    if tr '\0' ' ' <"$p/cmdline" 2>/dev/null | grep -qiF "$(basename "$program")" &&
-      tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+    if { tr '\0' ' ' <"$p/cmdline"; } 2>/dev/null | grep -qiF "$(basename "$program")" &&
+      { tr '\0' '\n' <"$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
       pid=${p#/proc/}
     fi
   done
   [ -n "$pid" ] || { echo "bench: no process for $program" >&2 && return 1; }
   local before after
   before=$(sample "$pid")
-  sleep "$idle"
+  "$during" || { echo "bench: $during failed" >&2 && return 1; }
+  [ -d "/proc/$pid" ] || { echo "bench: $program ended during $during" >&2 && return 1; }
   after=$(sample "$pid")
   kill "$pid" 2>/dev/null || true
   wait 2>/dev/null || true
@@ -108,10 +142,21 @@ idle_use() {
     awk -v hz="$(getconf CLK_TCK)" '{ printf "%d %d %d", ($4 - $1) * 1000 / hz, $5 - $2, $6 }'
 }
 
-read -r v_time b_time <<<"$(stats 0 2) $(stats 1 2)"
-read -r v_set b_set <<<"$(stats 0 3) $(stats 1 3)"
-read -r v_cpu v_wake v_private <<<"$(idle_use Velamo "$velamo")"
-read -r b_cpu b_wake b_private <<<"$(idle_use Bare "$bench/bare.exe" ${tray:+tray})"
+start=() working=()
+for i in 0 1 2; do
+  start[i]=$(stats $i 2) working[i]=$(stats $i 3)
+done
+v_idle=$(use idle_period Velamo "$velamo")
+b_idle=$(use idle_period Bare "$bench/bare.exe" ${tray:+tray})
+# After the idle figures, so the pointer is still for those.
+v_load=$(use pointer_load Velamo "$velamo")
+h_load=$(use pointer_load Bare "$bench/bare.exe" hook ${tray:+tray})
+b_load=$(use pointer_load Bare "$bench/bare.exe" ${tray:+tray})
+read -ra vi <<<"$v_idle"
+read -ra bi <<<"$b_idle"
+read -ra vl <<<"$v_load"
+read -ra hl <<<"$h_load"
+read -ra bl <<<"$b_load"
 
 size() { stat -c %s "$1"; }
 echo "Velamo.exe (i686, preset mingw): $(size "$bench/i686/Velamo.exe") bytes; its largest parts:"
@@ -129,11 +174,35 @@ awk 'function hex(s, i, n) { n = 0; s = tolower(substr(s, 3))
   "$bench/i686/Velamo.map" | sort -rn
 echo
 echo "Measured: the ${triple%%-*} build (threads $threads) under $(tools/desktop.sh arch);" \
-  "$runs start(s) of each in turn; reference: bare.exe${tray:+ with a tray icon}"
+  "$runs start(s) of each in turn"
+echo "References: bare.exe, one window; styled.exe, the same with Velamo's manifest and a push" \
+  "button${tray:+; each with a tray icon}"
 row() { printf '%-11s %8s  %-24s %-24s %s\n' "$@"; }
 row "" bytes "start ms min/med/max" "working set KB min/..." "idle ${idle} s: CPU ms, wake-ups, private KB"
-row Velamo.exe "$(size "$velamo")" "$v_time" "$v_set" "$v_cpu, $v_wake, $v_private"
-row bare.exe "$(size "$bench/bare.exe")" "$b_time" "$b_set" "$b_cpu, $b_wake, $b_private"
-echo "$v_time $b_time $v_set $b_set $v_private $b_private" | tr / ' ' |
-  awk '{ printf "Velamo / reference, median (min): start %.2fx (%.2fx), working set %.2fx (%.2fx);" \
-                " idle private %.2fx\n", $2 / $5, $1 / $4, $8 / $11, $7 / $10, $13 / $14 }'
+row Velamo.exe "$(size "$velamo")" "${start[0]}" "${working[0]}" "${vi[0]}, ${vi[1]}, ${vi[2]}"
+row bare.exe "$(size "$bench/bare.exe")" "${start[1]}" "${working[1]}" "${bi[0]}, ${bi[1]}, ${bi[2]}"
+row styled.exe "$(size "$bench/styled.exe")" "${start[2]}" "${working[2]}" -
+
+# Velamo's figure $1 over a reference's $2; n/a where that is 0.
+ratio() {
+  awk -v v="$1" -v r="$2" 'BEGIN { if (r > 0) printf "%.2fx", v / r; else printf "n/a" }'
+}
+# Velamo's min/median/max $1 over a reference's $2: "MEDIAN (MIN)".
+ratios() {
+  local v r
+  IFS=/ read -ra v <<<"$1"
+  IFS=/ read -ra r <<<"$2"
+  echo "$(ratio "${v[1]}" "${r[1]}") ($(ratio "${v[0]}" "${r[0]}"))"
+}
+echo "Velamo / bare.exe, median (min): start $(ratios "${start[0]}" "${start[1]}")," \
+  "working set $(ratios "${working[0]}" "${working[1]}");" \
+  "idle private $(ratio "${vi[2]}" "${bi[2]}")"
+echo "Velamo / styled.exe, median (min): start $(ratios "${start[0]}" "${start[2]}")," \
+  "working set $(ratios "${working[0]}" "${working[2]}")"
+echo
+echo "Pointer load, $load s at $rate moves a second along y = $path_y: CPU ms, context switches"
+printf '%-14s %6s, %s\n' Velamo.exe "${vl[0]}" "${vl[1]}" "bare.exe hook" "${hl[0]}" "${hl[1]}" \
+  bare.exe "${bl[0]}" "${bl[1]}"
+echo "  (bare.exe hook: bare.exe holding an empty low-level mouse hook on a thread of its own)"
+echo "Velamo / empty hook: CPU $(ratio "${vl[0]}" "${hl[0]}")," \
+  "context switches $(ratio "${vl[1]}" "${hl[1]}")"

@@ -1,5 +1,7 @@
-// The reference Velamo is measured against: the least a Win32 program does to show one window.
-// With "tray" on its command line it also puts one icon in the notification area.
+// The references Velamo is measured against: the least a Win32 program does to show one window.
+// Words on its command line add what Velamo has: "tray" one icon in the notification area,
+// "button" one push button (styled.exe, this program with Velamo's manifest, draws it with Common
+// Controls 6), "hook" an empty low-level mouse hook held by a thread of its own.
 #include <windows.h>
 #include <shellapi.h>
 #include <wchar.h>
@@ -15,8 +17,27 @@ static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPA
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
+static LRESULT CALLBACK PassOn(int code, WPARAM wparam, LPARAM lparam) {
+  return CallNextHookEx(NULL, code, wparam, lparam);
+}
+
+// A low-level hook is called in the message loop of the thread that set it. Without the hook the
+// process ends, so the script sees no window.
+static DWORD WINAPI HookThread(void* hooked) {
+  if (!SetWindowsHookExW(WH_MOUSE_LL, PassOn, GetModuleHandleW(NULL), 0)) ExitProcess(1);
+  SetEvent(hooked);
+  MSG message;
+  while (GetMessageW(&message, NULL, 0, 0) > 0) continue;
+  return 0;
+}
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR command_line, int show) {
   (void)previous;
+  if (wcsstr(command_line, L"hook")) {
+    HANDLE hooked = CreateEventW(NULL, TRUE, FALSE, NULL);
+    CloseHandle(CreateThread(NULL, 0, HookThread, hooked, 0, NULL));
+    WaitForSingleObject(hooked, INFINITE);
+  }
   WNDCLASSW window_class = {.lpfnWndProc = WindowProc,
                             .hInstance = instance,
                             .hCursor = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW),
@@ -25,6 +46,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR command_line, 
   RegisterClassW(&window_class);
   HWND window = CreateWindowExW(0, L"Bare", L"Bare", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                 CW_USEDEFAULT, 400, 300, NULL, NULL, instance, NULL);
+  if (wcsstr(command_line, L"button")) {
+    CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 16, 16, 88, 26,
+                    window, NULL, instance, NULL);
+  }
   if (wcsstr(command_line, L"tray")) {
     tray = (NOTIFYICONDATAW){.cbSize = sizeof(tray),
                              .hWnd = window,
