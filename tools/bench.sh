@@ -90,9 +90,10 @@ stats() {
                               printf "%s/%s/%s", v[1], m, v[NR] }'
 }
 
-# CPU ticks and context switches of all threads of process $1, then its private resident KB.
+# CPU time in microseconds (the scheduler's count: clock ticks are too coarse for a hook) and
+# context switches of all threads of process $1, then its private resident KB.
 sample() {
-  sed 's/.*) //' /proc/"$1"/task/*/stat 2>/dev/null | awk '{ t += $12 + $13 } END { printf "%d ", t }'
+  cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ t += $1 } END { printf "%d ", t / 1000 }'
   cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { n += $2 } END { printf "%d ", n }'
   awk '/^RssAnon/ { print $2 }' /proc/"$1"/status
 }
@@ -139,7 +140,7 @@ use() {
   kill "$pid" 2>/dev/null || true
   wait 2>/dev/null || true
   echo "$before $after" |
-    awk -v hz="$(getconf CLK_TCK)" '{ printf "%d %d %d", ($4 - $1) * 1000 / hz, $5 - $2, $6 }'
+    awk '{ printf "%.1f %d %d", ($4 - $1) / 1000, $5 - $2, $6 }'
 }
 
 start=() working=()

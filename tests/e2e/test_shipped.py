@@ -1,0 +1,47 @@
+#!/usr/bin/env python3
+"""The Velamo.exe users get, the 32-bit file the mingw preset builds, started as it is against the
+programs of the test desktop: 64-bit ones where this machine runs 32-bit code under an emulator,
+which is slow, so every wait is long."""
+
+import unittest
+
+from harness import SW_MINIMIZE, center
+from velamo import VelamoTest
+
+
+class ShippedTest(VelamoTest):
+    patience = 30
+
+    def test_hides_brings_back_scans_adopts_and_quits(self):
+        notepad = self.start_notepad()
+        memo = self.probe.text(notepad)
+        self.drop_on(center(self.probe.rect(notepad)))
+        self.wait_hidden(notepad)
+        self.wait_listed([memo])
+        self.assertEqual(self.tray.tooltip(0, self.probe), memo)
+        self.click_icon(0)
+        self.wait_shown(notepad)
+        self.wait_listed([])
+
+        t = self.targets()
+        minimized = t.new_window("最小化")
+        t("ShowWindow", minimized, SW_MINIMIZE)
+        self.click_button("今チェック")
+        self.wait_hidden(minimized)
+        self.wait_listed(["最小化"])
+
+        self.velamo.kill()
+        self.velamo.wait()
+        self.wait(self.tray.sweep, "the killed Velamo's icon to go")
+        self.velamo = self.start_velamo()
+        self.wait_listed(["最小化"])
+        self.screen.click(*self.center_of(self.control("ListBox")))
+        self.screen.key("alt+f", "x")
+        self.answer_quit(yes=True)
+        self.wait_shown(minimized)
+        self.velamo.wait(10 * self.patience)
+        self.wait_icons(0)
+
+
+if __name__ == "__main__":
+    unittest.main()
