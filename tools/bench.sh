@@ -2,8 +2,9 @@
 # Measures Velamo against the least a Win32 program can be, tools/bench/bare.c, built twice:
 # bare.exe opens one window; styled.exe also has Velamo's manifest (tools/bench/styled.rc) and one
 # push button, so it loads Common Controls 6 as a program with visual styles must. All run under
-# Wine on the test desktop (tools/desktop.sh), in a home of its own under build/bench that is
-# stopped at the end. Run by hand; it checks no threshold.
+# Wine on the desktop and in the prefix of the Wine tests (tools/desktop.sh, build/wine32/wine or
+# build/wine64/wine: a prefix is slow to make where 32-bit code runs emulated), stopped at the
+# end, so not while those tests run. Run by hand; it checks no threshold.
 #
 #   tools/bench.sh [--runs N] [--tray] [--smoke]
 #
@@ -65,7 +66,7 @@ quiet $triple-gcc -Os -s -static -municode -mwindows tools/bench/bare.c "$bench/
   -o "$bench/styled.exe"
 quiet $triple-gcc -Os -s -static -municode tools/bench/measure.c -lpsapi -o "$bench/measure.exe"
 
-home=$bench/wine
+home=$PWD/build/$(tools/desktop.sh arch)/wine
 tools/desktop.sh start "$home"
 trap 'tools/desktop.sh stop "$home"' EXIT
 # shellcheck disable=SC1091

@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
-"""Velamo never loses a window and never freezes: hung targets, a killed or crashed Velamo, the
-end of the session, a second start, a restarted shell, and windows that show themselves again."""
+"""Velamo never loses a window and never freezes: hung targets, a crash, the end of the session,
+a second start, a restarted shell, and windows that show themselves again. (A killed Velamo's
+windows are taken up again in the shipped suite.)"""
 
 import struct
 import time
 import unittest
 
-from harness import POINTER, SW_MINIMIZE, SW_SHOWMINNOACTIVE, center, wait_until, wstr
+from harness import POINTER, SW_MINIMIZE, SW_SHOWMINNOACTIVE, center, wstr
 from velamo import EXE, HTMINBUTTON, VelamoTest
 
 
@@ -32,18 +33,6 @@ class HardeningTest(VelamoTest):
         self.click_icon(0)
         self.wait_shown(hung)
 
-    def test_windows_hidden_by_a_killed_velamo_are_taken_up_by_the_next(self):
-        alpha, beta = self.hide_new_windows("Alpha", "Beta")
-        self.velamo.kill()
-        self.velamo.wait()
-        wait_until(self.tray.sweep, 10, "the killed Velamo's icons to go")
-        self.t("ShowWindow", beta, 5)  # shown by another program meanwhile: no longer ours
-        self.velamo = self.start_velamo()
-        self.wait_listed(["Alpha"])
-        self.assertEqual(self.tray.tooltip(0, self.probe), "Alpha")
-        self.click_icon(0)
-        self.wait_shown(alpha)
-
     def test_a_crash_shows_every_window_and_hides_nothing_more(self):
         alpha, beta = self.hide_new_windows("Alpha", "Beta")
         self.step_interval()  # an interval of 1: the scan runs on while the report is open
@@ -59,7 +48,7 @@ class HardeningTest(VelamoTest):
         # The scan, still ticking, hides nothing, and the mouse hook is gone.
         self.t("ShowWindow", alpha, SW_MINIMIZE)
         self.screen.click(*self.caption_point(beta, HTMINBUTTON, owner=self.t), button=3)
-        wait_until(lambda: self.right_click_seen(beta) == (HTMINBUTTON,) * 2, 5, "the click")
+        self.wait(lambda: self.right_click_seen(beta) == (HTMINBUTTON,) * 2, "the click")
         self.assertTrue(self.probe.visible(alpha) and self.probe.visible(beta))
         self.screen.click(*center(self.probe.rect(next(
             c for c in self.probe.children(report) if self.probe.cls(c) == "Button"))))

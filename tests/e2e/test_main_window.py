@@ -1,10 +1,9 @@
 #!/usr/bin/env python3
-"""The real Velamo.exe as it starts: its main window, controls, menus and scroll bar."""
+"""The real Velamo.exe as it starts: its main window, its controls and the scroll bar."""
 
 import unittest
 
-from harness import wait_until, wstr
-from velamo import EXE, VelamoTest
+from velamo import VelamoTest
 
 WS_MINIMIZEBOX, WS_MAXIMIZEBOX, WS_THICKFRAME, WS_SYSMENU = 0x20000, 0x10000, 0x40000, 0x80000
 
@@ -50,22 +49,11 @@ class MainWindowTest(VelamoTest):
         buttons = p.children(p.window(cls="Shell_TrayWnd"))
         self.assertIn(self.main, [p("GetWindowLongW", b, -12) for b in buttons if p.visible(b)])
         self.screen.screenshot("main_window", p.rect(self.main))
-        # Both icon groups are in the file: the application's and the fallback.
-        self.assertEqual(p("ExtractIconExW", wstr("Z:" + EXE.replace("/", "\\")), -1, 0, 0, 0), 2)
 
     def test_scroll_bar_arrows_set_the_interval_from_zero_up(self):
         for up, expected in ((False, 0), (True, 1), (True, 2), (False, 1)):
             self.screen.click(*self.scroll_arrow(up))
-            wait_until(lambda: self.interval() == expected, 5, f"the interval {expected}")
-
-    def test_menu_bar_opens_file_and_help_by_their_access_keys(self):
-        self.screen.click(*self.center_of(self.control("ListBox")))
-        for keys in ("alt+f", "alt+h"):
-            self.screen.key(keys)
-            menu = wait_until(self.open_menus, 5, f"the menu of {keys}")[0]
-            self.assertLess(self.probe.rect(menu)[3] - self.probe.rect(menu)[1], 48)  # one item
-            self.screen.key("Escape", "Escape")
-            wait_until(lambda: not self.open_menus(), 5, "the menu to close")
+            self.wait(lambda: self.interval() == expected, f"the interval {expected}")
 
 
 if __name__ == "__main__":

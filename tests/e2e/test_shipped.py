@@ -24,21 +24,24 @@ class ShippedTest(VelamoTest):
         self.wait_listed([])
 
         t = self.targets()
-        minimized = t.new_window("最小化")
-        t("ShowWindow", minimized, SW_MINIMIZE)
+        kept, shown = t.new_window("最小化"), t.new_window("Shown", 520, 300)
+        for hwnd in (kept, shown):
+            t("ShowWindow", hwnd, SW_MINIMIZE)
         self.click_button("今チェック")
-        self.wait_hidden(minimized)
-        self.wait_listed(["最小化"])
+        self.wait_hidden(kept, shown)
+        self.assertCountEqual(self.list_items(), ["最小化", "Shown"])
 
+        # A new start takes up what a killed Velamo held, but what another program showed since.
         self.velamo.kill()
         self.velamo.wait()
-        self.wait(self.tray.sweep, "the killed Velamo's icon to go")
+        self.wait(self.tray.sweep, "the killed Velamo's icons to go")
+        t("ShowWindow", shown, 5)
         self.velamo = self.start_velamo()
         self.wait_listed(["最小化"])
         self.screen.click(*self.center_of(self.control("ListBox")))
         self.screen.key("alt+f", "x")
         self.answer_quit(yes=True)
-        self.wait_shown(minimized)
+        self.wait_shown(kept)
         self.velamo.wait(10 * self.patience)
         self.wait_icons(0)
 

@@ -25,7 +25,7 @@ TEST(AboutTest, OnlyALeftReleaseOpensALinkAndNotWhileOneIsOpening) {
   os.during_shell_execute = [&] { OpenLink(os, link_busy, 1, kLinks[0].tag); };
   OpenLink(os, link_busy, 1, kLinks[1].tag);
   EXPECT_EQ(kLinks[1].caption, u"velamo@example.org");
-  EXPECT_EQ(os.calls, (Calls{R"(ShellExecuteA 0 "open" "mailto:velamo@example.org" "" "" 1)"}));
+  EXPECT_EQ(os.calls, (Calls{R"(ShellExecuteA 0 open mailto:velamo@example.org "" "" 1)"}));
   EXPECT_EQ(link_busy, kFalse);
 }
 

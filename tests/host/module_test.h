@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "core/module1.h"
 #include "tests/host/recording_form.h"
 #include "tests/host/recording_os.h"
@@ -29,10 +26,9 @@ class ModuleTest : public ::testing::Test {
   // that order.
   void Hide(int count) {
     for (int i = 1; i <= count; ++i) {
-      const Handle window = 0x50 + i;
-      os_.AddWindow(window, {.title = u"w" + std::u16string(1, static_cast<char16_t>(u'0' + i)),
-                             .small_icon = static_cast<Handle>(0x70 + i)});
-      module_.HideChosenWindow(window);
+      os_.AddWindow(0x50 + i, {.title = u"w" + std::u16string(1, u'0' + i),
+                               .small_icon = static_cast<Handle>(0x70 + i)});
+      module_.HideChosenWindow(0x50 + i);
     }
     os_.calls.clear();
     os_.notify_calls.clear();

@@ -9,8 +9,8 @@
 
 namespace velamo::testing {
 
-// A main window that keeps its list, callback boxes and tray menu items, and records what the
-// shared procedures ask of it in the same log as the system calls.
+// A main window that keeps its list, callback boxes and tray menu items, and records in the same
+// log as the system calls what else the shared procedures ask of it.
 class RecordingForm : public MainWindowPort {
  public:
   static constexpr Handle kWindow = 0x1000;
@@ -29,20 +29,17 @@ class RecordingForm : public MainWindowPort {
     log_.push_back("Unload Picture1(" + std::to_string(index) + ")");
     std::erase(boxes, index);
   }
-
   void ClearList() override { list.clear(); }
   void AddListItem(std::u16string_view title) override { list.emplace_back(title); }
   void RemoveListItem(int line) override { list.erase(list.begin() + line); }
   int ListCount() const override { return static_cast<int>(list.size()); }
   bool ListSelected(int) const override { return false; }
-
   Index WindowMenuUpperBound() const override { return menu.empty() ? 0 : menu.rbegin()->first; }
   void LoadWindowMenuItem(Index index, std::u16string_view caption) override {
-    menu[index] = std::u16string(caption);
+    menu[index] = caption;
   }
   void UnloadWindowMenuItem(Index index) override { menu.erase(index); }
   void EnableWindowMenu(bool enabled) override { menu_enabled = enabled; }
-
   bool AskQuit() override {
     log_.push_back("AskQuit");
     if (during_question) during_question();

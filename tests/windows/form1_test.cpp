@@ -15,25 +15,28 @@
 namespace velamo {
 namespace {
 
+using Menu = std::vector<std::wstring>;
+
 // What no other process can read: menus, class icons and fonts, seen in-process.
 class Form1Test : public ::testing::Test {
  protected:
   Form1Test() { module_.Main(form1_); }
   ~Form1Test() override { module_.RestoreHidden(0); }
 
-  // A top-level window of a class registered here with the given class icons.
-  HWND Target(const wchar_t* class_name, HICON small, const std::wstring& title) {
-    WNDCLASSEXW window_class{.cbSize = sizeof(window_class),
-                             .lpfnWndProc = DefWindowProcW,
-                             .hInstance = GetModuleHandleW(nullptr),
-                             .lpszClassName = class_name,
-                             .hIconSm = small};
+  // A top-level window of a class registered here with the given small class icon.
+  static Handle Target(const wchar_t* class_name, HICON small, const wchar_t* title) {
+    const WNDCLASSEXW window_class{.cbSize = sizeof(window_class),
+                                   .lpfnWndProc = DefWindowProcW,
+                                   .hInstance = GetModuleHandleW(nullptr),
+                                   .lpszClassName = class_name,
+                                   .hIconSm = small};
     RegisterClassExW(&window_class);
-    return CreateWindowExW(0, class_name, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
-                           200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return ToHandle(CreateWindowExW(0, class_name, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                                    200, 100, nullptr, nullptr, nullptr, nullptr));
   }
-  static std::vector<std::wstring> Items(HMENU menu) {
-    std::vector<std::wstring> items;
+  // Each item's text, "-" for a separator, marked when grayed.
+  static Menu Items(HMENU menu) {
+    Menu items;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
       wchar_t text[128] = {};
       GetMenuStringW(menu, i, text, 128, MF_BYPOSITION);
@@ -42,7 +45,6 @@ class Form1Test : public ::testing::Test {
     }
     return items;
   }
-  using Menu = std::vector<std::wstring>;
 
   toolkit::Application app_;
   Win32Os os_;
@@ -60,14 +62,11 @@ TEST_F(Form1Test, MenusHoldTheirItemsAndTheWindowListFollowsTheTable) {
   EXPECT_EQ(Items(form1_.IconMenu.handle()),
             (Menu{L"表示(&V)", L"元のサイズに戻す(&R) (grayed)", L"-", L"終了(&X)"}));
   for (const wchar_t* title : {L"One", L"&Two & three", L"日本語"}) {
-    module_.HideWindowByHandle(ToHandle(Target(L"VelamoTestPlain", nullptr, title)));
+    module_.HideWindowByHandle(Target(L"VelamoTestPlain", nullptr, title));
   }
-  module_.RebuildWindowMenu();
-  EXPECT_EQ(Items(form1_.IconMenu.handle())[1], L"元のサイズに戻す(&R)");
-  EXPECT_EQ(Items(form1_.IconMenu_Resize.handle()),
-            (Menu{L"全て(&A)", L"One", L"&Two & three", L"日本語"}));
   module_.RestoreHidden(1);
   module_.RebuildWindowMenu();
+  EXPECT_EQ(Items(form1_.IconMenu.handle())[1], L"元のサイズに戻す(&R)");
   EXPECT_EQ(Items(form1_.IconMenu_Resize.handle()),
             (Menu{L"全て(&A)", L"&Two & three", L"日本語"}));
 }
@@ -75,9 +74,8 @@ TEST_F(Form1Test, MenusHoldTheirItemsAndTheWindowListFollowsTheTable) {
 TEST_F(Form1Test, IconIsTheClassSmallIconElseTheFallbackAndText1HasItsFont) {
   const HICON small = LoadIconW(nullptr, IDI_INFORMATION);
   module_.AppFallbackIcon = 0x1234;
-  EXPECT_EQ(module_.GetWindowIcon(ToHandle(Target(L"VelamoTestIcon", small, L"a"))),
-            ToHandle(small));
-  EXPECT_EQ(module_.GetWindowIcon(ToHandle(Target(L"VelamoTestNone", nullptr, L"b"))), 0x1234u);
+  EXPECT_EQ(module_.GetWindowIcon(Target(L"VelamoTestIcon", small, L"a")), ToHandle(small));
+  EXPECT_EQ(module_.GetWindowIcon(Target(L"VelamoTestNone", nullptr, L"b")), 0x1234u);
 
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form1_.Text1.hwnd(), WM_GETFONT, 0, 0)),
