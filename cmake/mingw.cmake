@@ -1,6 +1,6 @@
 # Cross-compiles for Windows with MinGW-w64. VELAMO_ARCH: i686 (the product) or x86_64 (tests
-# on a machine that cannot run 32-bit code). VELAMO_THREADS: win32 for the program, which starts
-# no threads and so needs no winpthread linked in; posix where GoogleTest is built, as it needs it.
+# on a machine that cannot run 32-bit code). VELAMO_THREADS: win32 for the program, which makes
+# its one extra thread with CreateThread and links no winpthread; posix where GoogleTest is built.
 set(VELAMO_ARCH i686 CACHE STRING "i686 or x86_64")
 set(VELAMO_THREADS posix CACHE STRING "posix or win32")
 # Checks that compile test projects use the same compiler.

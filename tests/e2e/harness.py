@@ -1,6 +1,7 @@
-"""End-to-end tests on the Wine desktop that tools/desktop.sh starts: programs run under Wine,
-real X input from xdotool, the screen read with ImageMagick's import, and Windows' own state read
-through probe.exe, which runs Win32 calls and owns the target windows it creates."""
+"""End-to-end tests of the real Velamo.exe on the Wine desktop that tools/desktop.sh starts, seen
+and driven as a user would: programs run under Wine, real X input from xdotool, the screen read
+with ImageMagick's import, and Windows' own state read through probe.exe, which runs Win32 calls
+and owns the target windows it creates."""
 
 import ctypes
 import ctypes.util
@@ -12,7 +13,7 @@ import time
 import unittest
 from pathlib import Path
 
-PROBE = os.environ["VELAMO_PROBE"]
+EXE, PROBE = os.environ["VELAMO_EXE"], os.environ["VELAMO_PROBE"]
 with open(PROBE, "rb") as _exe:
     _header = _exe.read(4096)
 # Pointer size of the Windows programs under test: the probe's machine type says it.
@@ -22,6 +23,7 @@ ARTIFACTS = Path(os.environ.get("VELAMO_ARTIFACTS", "artifacts"))
 WS_OVERLAPPEDWINDOW, WS_VISIBLE, WS_CHILD, WS_POPUP = 0xCF0000, 0x10000000, 0x40000000, 0x80000000
 SW_MINIMIZE, SW_MAXIMIZE, SW_SHOWMINNOACTIVE = 6, 3, 7
 GW_HWNDNEXT, GW_CHILD = 2, 5
+HTCAPTION, HTMINBUTTON, HTCLOSE = 2, 8, 20
 
 
 def wait_until(condition, timeout=10.0, what="condition"):
@@ -35,6 +37,10 @@ def wait_until(condition, timeout=10.0, what="condition"):
 
 def wstr(text):
     return "s:" + text.encode("utf-16-le").hex()
+
+
+def unwide(buffer):
+    return buffer.decode("utf-16-le").split("\0")[0]
 
 
 class Probe:
@@ -75,28 +81,18 @@ class Probe:
                                       "b:8")
         if not done:
             _, (buffer,) = self.call("GetWindowTextW", hwnd, "b:4096", 2048)
-        return buffer.decode("utf-16-le").split("\0")[0]
+        return unwide(buffer)
 
     def cls(self, hwnd):
-        _, (buffer,) = self.call("GetClassNameW", hwnd, "b:512", 256)
-        return buffer.decode("utf-16-le").split("\0")[0]
+        return unwide(self.call("GetClassNameW", hwnd, "b:512", 256)[1][0])
 
     def rect(self, hwnd):
-        _, (buffer,) = self.call("GetWindowRect", hwnd, "b:16")
-        return struct.unpack("<4i", buffer)
+        return struct.unpack("<4i", self.call("GetWindowRect", hwnd, "b:16")[1][0])
 
     def rect_of_client(self, hwnd):
         _, (size,) = self.call("GetClientRect", hwnd, "b:16")
         _, (origin,) = self.call("ClientToScreen", hwnd, "b:8")
         return struct.unpack("<2i", origin) + struct.unpack("<4i", size)[2:]
-
-    def focus(self, hwnd):
-        """The window with the keyboard focus in hwnd's thread."""
-        size = 8 + 6 * POINTER + 16
-        thread = self("GetWindowThreadProcessId", hwnd, 0)
-        _, (info,) = self.call("GetGUIThreadInfo", thread,
-                               "a:" + struct.pack("<I", size).ljust(size, b"\0").hex())
-        return struct.unpack_from("<I", info, 8 + POINTER)[0]
 
     def visible(self, hwnd):
         return self("IsWindowVisible", hwnd) != 0
@@ -114,15 +110,11 @@ class Probe:
                 if (title is None or self.text(h) == title) and (cls is None or self.cls(h) == cls)]
 
     def window(self, title=None, cls=None, timeout=10):
-        found = wait_until(lambda: self.windows(title, cls), timeout, f"window {title!r} {cls!r}")
-        return found[0]
+        return wait_until(lambda: self.windows(title, cls), timeout, f"{title!r} {cls!r}")[0]
 
     def list_items(self, hwnd):
-        items = []
-        for i in range(self("SendMessageW", hwnd, 0x18B, 0, 0)):  # LB_GETCOUNT
-            _, (buffer,) = self.call("SendMessageW", hwnd, 0x189, i, "b:4096")  # LB_GETTEXT
-            items.append(buffer.decode("utf-16-le").split("\0")[0])
-        return items
+        return [unwide(self.call("SendMessageW", hwnd, 0x189, i, "b:4096")[1][0])  # LB_GETTEXT
+                for i in range(self("SendMessageW", hwnd, 0x18B, 0, 0))]  # LB_GETCOUNT
 
     def new_window(self, title, x=520, y=40, style=WS_OVERLAPPEDWINDOW | WS_VISIBLE, owner=0,
                    cls="E2EWitness", size=(360, 220)):
@@ -242,8 +234,11 @@ class Tray:
         return self.count() == 0
 
 
-class DesktopTest(unittest.TestCase):
-    """A probe, the screen and the tray for each test; what a test starts is ended after it."""
+class VelamoTest(unittest.TestCase):
+    """A probe, the screen and the tray for each test, and Velamo started (after any left over
+    by an earlier test); what a test starts is ended after it."""
+
+    patience = 1  # how many times the usual wait Velamo's answers get
 
     def setUp(self):
         self.probe = Probe()
@@ -252,6 +247,13 @@ class DesktopTest(unittest.TestCase):
         self.processes = []
         self.addCleanup(self.end_processes)
         self.addCleanup(self.screenshot_on_failure)
+        for stale in self.probe.windows("Velamo", "VelamoForm"):  # left by a failed run
+            _, (pid,) = self.probe.call("GetWindowThreadProcessId", stale, "b:4")
+            process = self.probe("OpenProcess", 1, 0, int.from_bytes(pid, "little"))
+            self.probe("TerminateProcess", process, 1)
+        wait_until(lambda: not self.probe.windows("Velamo", "VelamoForm"), 10, "no Velamo left")
+        wait_until(self.tray.sweep, 10, "no tray icon left")
+        self.velamo = self.start_velamo()
 
     def start(self, *command):
         process = subprocess.Popen(["wine", *map(str, command)], stdout=subprocess.DEVNULL,
@@ -275,3 +277,130 @@ class DesktopTest(unittest.TestCase):
         result = self._outcome.result
         if any(test is self for test, _ in result.errors + result.failures):
             print("screenshot:", self.screen.screenshot(re.sub(r"\W+", "_", self.id())))
+
+    def wait(self, condition, what, seconds=5):
+        return wait_until(condition, seconds * self.patience, what)
+
+    def start_velamo(self):
+        process = self.start(EXE)
+        self.main = self.probe.window("Velamo", "VelamoForm", timeout=30 * self.patience)
+        self.wait_shown(self.main)
+        return process
+
+    def control(self, cls, text=None):
+        found = [h for h in self.probe.children(self.main) if self.probe.cls(h) == cls and
+                 (text is None or self.probe.text(h) == text) and self.probe.visible(h)]
+        self.assertEqual(len(found), 1, f"one {cls} {text!r}")
+        return found[0]
+
+    def center_of(self, hwnd):
+        return center(self.probe.rect(hwnd))
+
+    def list_items(self):
+        return self.probe.list_items(self.control("ListBox"))
+
+    def crosshair(self):
+        return self.center_of(self.control("VelamoPicture"))
+
+    def drop_on(self, point):
+        self.screen.drag(self.crosshair(), point)
+
+    def click_button(self, text):
+        self.screen.click(*self.center_of(self.control("Button", text)))
+
+    def scroll_arrow(self, up):
+        left, top, right, bottom = self.probe.rect(self.control("ScrollBar"))
+        return (left + right) // 2, top + 4 if up else bottom - 5
+
+    def interval(self):
+        return int(self.probe.text(self.control("Edit")))
+
+    def step_interval(self, up=True):
+        """A real click on an arrow of the scroll bar, handled within a second."""
+        before = self.interval()
+        self.screen.click(*self.scroll_arrow(up))
+        wait_until(lambda: self.interval() == before + (1 if up else -1), 1, "Velamo answering")
+
+    def wait_hidden(self, *windows):
+        for hwnd in windows:
+            self.wait(lambda: not self.probe.visible(hwnd), f"window {hwnd:#x} hidden")
+
+    def wait_shown(self, *windows):
+        for hwnd in windows:
+            self.wait(lambda: self.probe.visible(hwnd), f"window {hwnd:#x} shown")
+
+    def wait_listed(self, titles, icons=None):
+        self.wait(lambda: self.list_items() == titles, f"the list showing {titles}")
+        self.wait_icons(len(titles) if icons is None else icons)
+
+    def wait_icons(self, count):
+        self.wait(lambda: self.tray.count() == count, f"{count} tray icons", 10)
+
+    def open_menus(self):
+        return [m for m in self.probe.windows(cls="#32768") if self.probe.visible(m)]
+
+    def menu_opens(self, count=1):
+        return self.wait(lambda: len(self.open_menus()) == count and self.open_menus(),
+                         f"{count} menus open")
+
+    def hide_new_windows(self, *titles):
+        """Opens windows of another process and drops the crosshair on each in turn."""
+        self.t = self.targets()
+        windows = [self.t.new_window(title, 520, 40 + 140 * i, size=(300, 120))
+                   for i, title in enumerate(titles)]
+        for hwnd in windows:
+            self.drop_on(center(self.probe.rect(hwnd)))
+            self.wait_hidden(hwnd)
+        self.wait_listed(list(titles))
+        return windows
+
+    def start_notepad(self, x=500, y=300):
+        """Wine's notepad, moved clear of Velamo's window, which it opens over."""
+        self.start("notepad")
+        notepad = self.probe.window(cls="Notepad", timeout=20)
+        self.wait_shown(notepad)
+        self.probe("SetWindowPos", notepad, 0, x, y, 400, 300, 0x14)  # keeps z-order, activation
+        return notepad
+
+    def click_icon(self, k, button=1):
+        self.screen.click(*center(self.tray.cell(k)), button)
+
+    def click_menu_item(self, menu, k):
+        """Clicks the k-th item of an open menu: no other process can read a menu, so items are
+        found on screen, as bands of rows with dark text between the separators."""
+        left, top = self.probe.rect(menu)[:2]
+        rows = [any(sum(p) < 200 for p in row) for row in self.screen.grab(self.probe.rect(menu))]
+        bands, start = [], None
+        for y, dark in enumerate(rows + [False]):
+            if dark and start is None:
+                start = y
+            elif not dark and start is not None:
+                bands.append((start + y) // 2)
+                start = None
+        self.screen.click(left + 30, top + bands[k])
+
+    def caption_point(self, hwnd, hit, owner=None):
+        """The middle of the part of hwnd's title bar that answers WM_NCHITTEST with `hit`, as
+        asked by the probe that owns hwnd, if any."""
+        left, top, right, bottom = self.probe.rect(hwnd)
+        ask = lambda x, y: (owner or self.probe)("SendMessageW", hwnd, 0x84, 0, y << 16 | x)
+        band = [y for y in range(top, top + 50) if ask((left + right) // 2, y) == HTCAPTION]
+        y = (band[0] + band[-1]) // 2
+        run = [x for x in range(right - 1, right - 150, -1) if ask(x, y) == hit]
+        return (run[0] + run[-1]) // 2, y
+
+    def right_click_seen(self, hwnd):
+        """The hit-test codes of the last right press and release a target window's frame got."""
+        return tuple(self.probe("GetPropW", hwnd, wstr("E2E.Right" + e)) for e in ("Down", "Up"))
+
+    def answer_quit(self, yes):
+        """Answers the quit question, checking it asks what it should."""
+        box = self.wait(lambda: self.probe.windows("Velamo - 終了"), "the quit question")[0]
+        self.assertIn("終了しますか？", [self.probe.text(c) for c in self.probe.children(box)])
+        (chosen,) = [c for c in self.probe.children(box) if self.probe.cls(c) == "Button" and
+                     ("Y" if yes else "N") in self.probe.text(c)]
+        self.screen.click(*center(self.probe.rect(chosen)))
+        self.wait(lambda: not self.probe.windows("Velamo - 終了"), "the question to close")
+
+    def settle(self, seconds=0.5):
+        time.sleep(seconds)

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <utility>
@@ -19,11 +21,7 @@ constexpr UINT kRequest = WM_APP;
 
 std::string Hex(const std::string& bytes) {
   std::string text;
-  char digits[3];
-  for (unsigned char c : bytes) {
-    std::snprintf(digits, sizeof digits, "%02x", c);
-    text += digits;
-  }
+  for (unsigned char c : bytes) text += {"0123456789abcdef"[c >> 4], "0123456789abcdef"[c & 15]};
   return text;
 }
 
@@ -59,12 +57,8 @@ FARPROC Find(const std::string& name) {
 }
 
 std::string Run(const std::string& line) {
-  std::vector<std::string> words;
-  for (std::size_t start = 0, end; start < line.size(); start = end + 1) {
-    end = line.find(' ', start);
-    if (end == std::string::npos) end = line.size();
-    if (end > start) words.push_back(line.substr(start, end - start));
-  }
+  std::istringstream in(line);
+  const std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
   if (words.empty()) return "error empty";
   FARPROC function = Find(words[0]);
   if (!function) return "error no function " + words[0];
@@ -130,7 +124,7 @@ int main() {
     char buffer[65536];
     while (std::fgets(buffer, sizeof buffer, stdin)) {
       std::string line(buffer);
-      while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+      line.erase(line.find_last_not_of("\r\n") + 1);
       PostMessageW(server, kRequest, 0, reinterpret_cast<LPARAM>(new std::string(line)));
     }
     PostMessageW(server, WM_QUIT, 0, 0);

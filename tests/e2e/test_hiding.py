@@ -4,8 +4,8 @@ of minimized windows by button and by timer, the keys, and a right click on a mi
 
 import unittest
 
-from harness import SW_MINIMIZE, WS_CHILD, WS_POPUP, WS_VISIBLE, center, wstr
-from velamo import HTCAPTION, HTMINBUTTON, VelamoTest
+from harness import (HTCAPTION, HTMINBUTTON, SW_MINIMIZE, WS_CHILD, WS_POPUP, WS_VISIBLE,
+                     VelamoTest, center, wstr)
 
 JAPANESE = "E2E & 日本語のタイトル"
 CROSSHAIR = (32, 32, 15, 15)  # the X cursor's size and hot spot

@@ -4,30 +4,24 @@ hiding the main window into the tray and back, and the quit question."""
 
 import unittest
 
-from harness import SW_MAXIMIZE, center
-from velamo import HTCLOSE, VelamoTest
+from harness import HTCLOSE, SW_MAXIMIZE, SW_MINIMIZE, VelamoTest, center
 
 
 class RestoringTest(VelamoTest):
     def test_icons_their_menu_and_the_list_bring_back_exactly_the_chosen_windows(self):
-        alpha, beta, gamma = self.hide_new_windows("Alpha", "Beta", "Gamma")
-        notepad = self.start_notepad(480, 440)
-        self.drop_on(center(self.probe.rect(notepad)))
-        memo = self.probe.text(notepad)
-        self.wait_listed(["Alpha", "Beta", "Gamma", memo])
-
+        alpha, beta, gamma, delta = self.hide_new_windows("Alpha", "Beta", "Gamma", "Delta")
         self.click_icon(1)  # Beta's, the second from the right
         self.wait_shown(beta)
-        self.wait_listed(["Alpha", "Gamma", memo])
+        self.wait_listed(["Alpha", "Gamma", "Delta"])
         self.assertEqual([self.tray.tooltip(k, self.probe) for k in range(3)],
-                         ["Alpha", "Gamma", memo])
+                         ["Alpha", "Gamma", "Delta"])
 
         self.click_icon(0, button=3)
         self.menu_opens()
         self.screen.key("r")
         self.wait_shown(alpha)
-        self.wait_listed(["Gamma", memo])
-        self.assertFalse(self.probe.visible(gamma) or self.probe.visible(notepad))
+        self.wait_listed(["Gamma", "Delta"])
+        self.assertFalse(self.probe.visible(gamma) or self.probe.visible(delta))
 
         list_box = self.control("ListBox")
         left, top, _, _ = self.probe.rect(list_box)
@@ -35,7 +29,7 @@ class RestoringTest(VelamoTest):
         for line in (0, 1):
             self.screen.click(left + 40, top + 2 + height * line + height // 2)
         self.click_button("元に戻す")
-        self.wait_shown(gamma, notepad)
+        self.wait_shown(gamma, delta)
         self.wait_listed([])
 
     def test_main_window_hides_into_the_tray_whose_menu_lists_and_restores_windows(self):
@@ -113,9 +107,15 @@ class QuitTest(VelamoTest):
         self.assertEqual(self.tray.count(), 1)
         self.assertEqual(self.list_items(), ["Alpha"])
 
+        # The timer scans on while the question is open: what it hides then comes back too.
+        late = self.t.new_window("Late", 520, 300)
+        self.step_interval()
         self.screen.key("alt+f", "x")
+        self.wait(lambda: self.probe.windows("Velamo - 終了"), "the question")
+        self.t("ShowWindow", late, SW_MINIMIZE)
+        self.wait_hidden(late)
         self.answer_quit(yes=True)
-        self.wait_shown(alpha)
+        self.wait_shown(alpha, late)
         self.velamo.wait(10)
         self.wait_icons(0)
 

@@ -5,8 +5,7 @@ which is slow, so every wait is long."""
 
 import unittest
 
-from harness import SW_MINIMIZE, center
-from velamo import VelamoTest
+from harness import SW_MINIMIZE, VelamoTest, center
 
 
 class ShippedTest(VelamoTest):

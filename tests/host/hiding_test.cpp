@@ -67,7 +67,6 @@ TEST_F(HidingTest, AFullTableRefusesFurtherHidesAndTheScanSaysSoOnceUntilThereIs
   module_.ScanMinimizedWindows();
   EXPECT_EQ(module_.UpperBound(), Module1::kMaxHidden);
   EXPECT_EQ(os_.windows[0xA1].visible + os_.windows[0xA2].visible, 2);
-  EXPECT_TRUE(os_.notify_calls.empty());
   EXPECT_EQ(std::ranges::count(os_.calls, "ReportTableFull"), 2);  // the drop's, the scan's once
 
   module_.HiddenList.pop_back();

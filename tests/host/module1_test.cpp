@@ -56,7 +56,7 @@ TEST(Module1Test, AnIndexOutsideTheTableIsARuntimeErrorBeforeAnyShellCall) {
               RuntimeErrorCode::kSubscriptOutOfRange);
     EXPECT_EQ(Raised([&] { module.TrayDelete(bad); }), RuntimeErrorCode::kSubscriptOutOfRange);
   }
-  EXPECT_TRUE(os.notify_calls.empty());
+  EXPECT_TRUE(os.calls.empty());
 }
 
 TEST(RuntimeErrorTest, SixteenBitValuesPastTheirRangeOverflowAndTheMessageNamesTheError) {

@@ -31,7 +31,6 @@ class ModuleTest : public ::testing::Test {
       module_.HideChosenWindow(0x50 + i);
     }
     os_.calls.clear();
-    os_.notify_calls.clear();
   }
 
   Titles Entries() const {

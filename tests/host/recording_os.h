@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "core/os.h"
+#include "tests/host/tray_bytes.h"
 
 namespace velamo::testing {
 
@@ -29,9 +31,12 @@ class RecordingOs : public Os {
   std::string ToAnsi(std::u16string_view text) const override;
   std::u16string FromAnsi(std::string_view text) const override;
   void ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) override;
+  // Logged as "add ID WINDOW" or "delete ID WINDOW", the window in hexadecimal.
   bool Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) override {
-    calls.push_back("Shell_NotifyIconA " + std::to_string(message));
-    notify_calls.push_back({message, data});
+    char window[16];
+    std::snprintf(window, sizeof window, "%x", FieldAt(data, 4));
+    calls.push_back((message == kNimAdd ? "add " : "delete ") + std::to_string(FieldAt(data, 8)) +
+                    " " + window);
     return true;
   }
   int GetWindowTextA(Handle window, char* buffer, int max_count) override;
@@ -86,11 +91,6 @@ class RecordingOs : public Os {
   std::function<void()> during_shell_execute;
 
   std::vector<std::string> calls;
-  struct NotifyCall {
-    std::uint32_t message;
-    TrayBytes data;
-  };
-  std::vector<NotifyCall> notify_calls;
 };
 
 }  // namespace velamo::testing

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Velamo.exe as shipped: a PE32 GUI program importing only Windows' own DLLs, with its icon groups
-# in ExtractIconEx order, the crosshair, the version and the manifest; and the committed pictures
-# are what resources/make_images.py makes from the art.   check_exe.sh VELAMO_EXE OBJDUMP SOURCE
+# Velamo.exe as shipped: a PE32 GUI program of at most 100 KB importing only Windows' own DLLs,
+# with its icon groups in ExtractIconEx order, the crosshair, the version and the manifest; and
+# the committed pictures are what resources/make_images.py makes from the art.
+#   check_exe.sh VELAMO_EXE OBJDUMP SOURCE
 set -uo pipefail
 exe=$1 objdump=$2 source=$3
 work=$(mktemp -d)
@@ -12,6 +13,7 @@ expect() { # what, got, expected
 }
 headers=$("$objdump" -p "$exe")
 expect format "$(grep -Eo 'file format [^ ]+' <<<"$headers")" "file format pei-i386"
+expect "at most 100 KB" "$(($(stat -c %s "$exe") <= 100 * 1024))" 1
 expect subsystem "$(grep -Eo '^Subsystem[[:space:]]+[0-9]+' <<<"$headers" | tr -s ' \t' ' ')" \
   "Subsystem 00000002"
 expect "foreign DLLs" "$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr a-z A-Z |

@@ -52,7 +52,8 @@ class Form1Test : public ::testing::Test {
   Form1 form1_{app_, module_};
 };
 
-TEST_F(Form1Test, MenusHoldTheirItemsAndTheWindowListFollowsTheTable) {
+TEST_F(Form1Test, List1HasTheFocusAndMenusHoldTheirItemsAndTheWindowListFollowsTheTable) {
+  EXPECT_EQ(GetFocus(), form1_.List1.hwnd());
   EXPECT_EQ(Items(GetMenu(form1_.form().hwnd())), (Menu{L"ファイル(&F)", L"ヘルプ(&H)"}));
   EXPECT_EQ(Items(form1_.Menu_File.handle()), Menu{L"終了(&X)"});
   EXPECT_EQ(Items(form1_.Menu_Help.handle()), Menu{L"バージョン情報(&A)"});
