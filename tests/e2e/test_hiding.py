@@ -36,8 +36,8 @@ class PickerTest(VelamoTest):
         self.assertEqual(self.tray.tooltip(3, self.probe), JAPANESE)
         self.assertTrue(self.probe.visible(self.main))
 
-    def test_drops_on_velamo_itself_or_the_shell_and_a_plain_click_hide_nothing(self):
-        self.hide_new_windows("Alpha")
+    def test_drops_on_velamo_the_shell_or_after_a_right_click_or_esc_hide_nothing(self):
+        (alpha,) = self.hide_new_windows("Alpha")
         taskbar = self.probe.window(cls="Shell_TrayWnd")
         left, top, right, bottom = self.probe.rect(taskbar)
         for point in (self.center_of(self.control("ListBox")), self.crosshair(),
@@ -46,67 +46,53 @@ class PickerTest(VelamoTest):
                       (1023, 767)):
             self.drop_on(point)
         self.screen.click(*self.crosshair())
-        self.settle()
-        self.assertEqual(self.list_items(), ["Alpha"])
-        self.assertEqual(self.tray.count(), 1)
-        self.assertTrue(self.probe.visible(self.main) and self.probe.visible(taskbar))
 
-    def test_the_pointer_is_the_crosshair_during_a_drag_that_a_right_click_or_esc_calls_off(self):
-        t = self.targets()
-        first, second = t.new_window("First"), t.new_window("Second", 520, 300)
+        # The pointer is the crosshair during a drag, which a right click or Esc calls off.
+        first = self.t.new_window("First", 520, 300)
         self.screen.move(*self.center_of(self.control("ListBox")))
         arrow = self.screen.cursor()
         self.screen.drag(self.crosshair(), center(self.probe.rect(first)), release=False)
         self.assertEqual(self.screen.cursor()[:4], CROSSHAIR)
         self.screen.xdotool("click", 3)
-        self.screen.move(*center(self.probe.rect(second)))
         self.screen.xdotool("mouseup", 1)
         self.screen.drag(self.crosshair(), center(self.probe.rect(first)), release=False)
         self.screen.key("Escape")
         self.assertEqual(self.screen.cursor(), arrow)
         self.screen.xdotool("mouseup", 1)
         self.settle()
-        self.assertTrue(self.probe.visible(first) and self.probe.visible(second))
-        self.assertEqual(self.list_items(), [])
+        self.assertEqual(self.list_items(), ["Alpha"])
+        self.assertEqual(self.tray.count(), 1)
+        self.assertTrue(self.probe.visible(self.main) and self.probe.visible(taskbar))
+        self.assertTrue(self.probe.visible(first))
 
 
 class ScanTest(VelamoTest):
-    def test_check_now_hides_minimized_windows_after_the_earlier_entries(self):
+    def test_check_now_and_the_timer_hide_minimized_windows_after_the_earlier_entries(self):
         t = self.targets()
-        plain = t.new_window("E2E Plain")
+        plain, normal, later = (t.new_window(title, x, y) for title, x, y in
+                                (("E2E Plain", 520, 40), ("Normal C", 520, 300), ("Later", 60, 400)))
         minimized = [t.new_window(title) for title in ("最小化A", "Minimized B")]
         for hwnd in minimized:
             t("ShowWindow", hwnd, SW_MINIMIZE)
-        normal = t.new_window("Normal C", 520, 300)
         self.drop_on(center(self.probe.rect(plain)))
         self.wait_listed(["E2E Plain"])
-
         self.click_button("今チェック")
         self.wait_hidden(*minimized)
         self.wait_icons(3)
         items = self.list_items()
         self.assertEqual(items[0], "E2E Plain")
         self.assertCountEqual(items[1:], ["最小化A", "Minimized B"])
-        self.assertTrue(self.probe.visible(normal) and self.probe.visible(self.main))
-        self.click_button("今チェック")
-        self.settle()
-        self.assertEqual(self.list_items(), items)
 
-    def test_timer_scans_while_the_interval_is_not_zero(self):
-        t = self.targets()
-        later, afterwards = t.new_window("Later"), t.new_window("Afterwards", 520, 300)
         for _ in range(5):
             self.step_interval()
         t("ShowWindow", later, SW_MINIMIZE)
-        self.wait_hidden(later)
-        self.wait_listed(["Later"])
-
+        self.wait_listed(items + ["Later"])
         for _ in range(5):
             self.step_interval(up=False)
-        t("ShowWindow", afterwards, SW_MINIMIZE)
+        t("ShowWindow", normal, SW_MINIMIZE)
         self.settle(1.0)  # twenty periods of the interval used before
-        self.assertTrue(self.probe.visible(afterwards))
-        self.assertEqual(self.list_items(), ["Later"])
+        self.assertTrue(self.probe.visible(normal))
+        self.assertEqual(self.list_items(), items + ["Later"])
 
 
 class KeysAndButtonTest(VelamoTest):

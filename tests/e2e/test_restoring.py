@@ -10,8 +10,16 @@ from harness import HTCLOSE, SW_MAXIMIZE, SW_MINIMIZE, VelamoTest, center
 class RestoringTest(VelamoTest):
     def test_icons_their_menu_and_the_list_bring_back_exactly_the_chosen_windows(self):
         alpha, beta, gamma, delta = self.hide_new_windows("Alpha", "Beta", "Gamma", "Delta")
-        self.click_icon(1)  # Beta's, the second from the right
+        self.click_icon(0, button=3)
+        self.menu_opens()
+        self.screen.click(700, 300)  # elsewhere: the menu closes, nothing else happens
+        self.wait(lambda: not self.open_menus(), "the menu to close")
+        # Each release of a double click on Beta's icon, the second from the right, is a click:
+        # the second lands on the icon that slid under the pointer and restores nothing more.
+        self.screen.move(*center(self.tray.cell(1)))
+        self.screen.xdotool("click", "--repeat", 2, "--delay", 80, 1)
         self.wait_shown(beta)
+        self.settle(1.0)
         self.wait_listed(["Alpha", "Gamma", "Delta"])
         self.assertEqual([self.tray.tooltip(k, self.probe) for k in range(3)],
                          ["Alpha", "Gamma", "Delta"])
@@ -77,21 +85,6 @@ class RestoringTest(VelamoTest):
         self.click_icon(0)
         self.wait_shown(big)
         self.assertTrue(self.probe("IsZoomed", big))
-
-    def test_a_click_elsewhere_closes_the_menu_and_a_double_click_restores_one_window(self):
-        alpha, beta, gamma = self.hide_new_windows("Alpha", "Beta", "Gamma")
-        self.click_icon(0, button=3)
-        self.menu_opens()
-        self.screen.click(700, 300)
-        self.wait(lambda: not self.open_menus(), "the menu to close")
-
-        self.screen.move(*center(self.tray.cell(1)))
-        self.screen.xdotool("click", "--repeat", 2, "--delay", 80, 1)
-        self.wait_shown(beta)
-        self.settle(1.0)
-        self.assertEqual(self.list_items(), ["Alpha", "Gamma"])
-        self.assertFalse(self.probe.visible(alpha) or self.probe.visible(gamma))
-        self.assertEqual(self.tray.count(), 2)
 
 
 class QuitTest(VelamoTest):
