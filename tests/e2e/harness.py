@@ -51,8 +51,7 @@ class Probe:
                                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
 
     def send(self, function, *args):
-        words = [function] + [str(a) for a in args]
-        self.process.stdin.write((" ".join(words) + "\n").encode())
+        self.process.stdin.write((" ".join(map(str, [function, *args])) + "\n").encode())
         self.process.stdin.flush()
 
     def reply(self):
@@ -79,9 +78,7 @@ class Probe:
         """WM_GETTEXT, which controls answer from their own text; a hung window's caption."""
         done, (buffer, _) = self.call("SendMessageTimeoutW", hwnd, 0x0D, 2048, "b:4096", 2, 2000,
                                       "b:8")
-        if not done:
-            _, (buffer,) = self.call("GetWindowTextW", hwnd, "b:4096", 2048)
-        return unwide(buffer)
+        return unwide(buffer if done else self.call("GetWindowTextW", hwnd, "b:4096", 2048)[1][0])
 
     def cls(self, hwnd):
         return unwide(self.call("GetClassNameW", hwnd, "b:512", 256)[1][0])
@@ -105,7 +102,6 @@ class Probe:
         return found
 
     def windows(self, title=None, cls=None):
-        """Top-level windows with the title and class given."""
         return [h for h in self.children(self("GetDesktopWindow"))
                 if (title is None or self.text(h) == title) and (cls is None or self.cls(h) == cls)]
 
@@ -146,8 +142,7 @@ class Screen:
         self.move(*start)
         self.xdotool("mousedown", 1)
         for i in range(1, steps + 1):
-            self.move(start[0] + (end[0] - start[0]) * i / steps,
-                      start[1] + (end[1] - start[1]) * i / steps)
+            self.move(*(a + (b - a) * i / steps for a, b in zip(start, end)))
         if release:
             self.xdotool("mouseup", 1)
 
@@ -344,7 +339,7 @@ class VelamoTest(unittest.TestCase):
                          f"{count} menus open")
 
     def hide_new_windows(self, *titles):
-        """Opens windows of another process and drops the crosshair on each in turn."""
+        """Windows of another process, each hidden in turn by a drop of the crosshair."""
         self.t = self.targets()
         windows = [self.t.new_window(title, 520, 40 + 140 * i, size=(300, 120))
                    for i, title in enumerate(titles)]
@@ -394,7 +389,6 @@ class VelamoTest(unittest.TestCase):
         return tuple(self.probe("GetPropW", hwnd, wstr("E2E.Right" + e)) for e in ("Down", "Up"))
 
     def answer_quit(self, yes):
-        """Answers the quit question, checking it asks what it should."""
         box = self.wait(lambda: self.probe.windows("Velamo - 終了"), "the quit question")[0]
         self.assertIn("終了しますか？", [self.probe.text(c) for c in self.probe.children(box)])
         (chosen,) = [c for c in self.probe.children(box) if self.probe.cls(c) == "Button" and

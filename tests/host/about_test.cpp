@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/host/recording_os.h"
+#include "tests/host/fake_desktop.h"
 
 namespace velamo {
 namespace {
@@ -15,7 +15,7 @@ TEST(AboutTest, VersionTextIsPlainDecimal) {
 }
 
 TEST(AboutTest, OnlyALeftReleaseOpensALinkAndNotWhileOneIsOpening) {
-  testing::RecordingOs os;
+  testing::FakeDesktop os;
   Bool16 link_busy = kFalse;
   OpenLink(os, link_busy, 2, kLinks[1].tag);
   OpenLink(os, link_busy, 4, kLinks[1].tag);

@@ -7,31 +7,32 @@
 namespace velamo {
 namespace {
 
-using testing::RecordingForm;
+using testing::FakeDesktop;
 using testing::Titles;
 using HidingTest = testing::ModuleTest;
 
 // The crosshair's drop, the hide key and a right click on a minimize button all choose here.
 TEST_F(HidingTest, TheChosenWindowIsTheTopOfItsChainButNeverOursTheShellsOrOneHeldAlready) {
-  os_.AddWindow(0x30, {.title = u"Dialog", .small_icon = 0x77, .zoomed = 1});
-  os_.AddWindow(0x31, {.title = u"Popup", .parent = 0x30});
-  os_.AddWindow(0x32, {.title = u"OK", .parent = 0x31});
-  os_.AddWindow(RecordingForm::kWindow, {.title = u"Velamo"});
-  os_.AddWindow(0x1001, {.parent = RecordingForm::kWindow});
-  os_.AddWindow(os_.desktop_window, {});
-  os_.AddWindow(os_.shell_window, {.class_name = "Progman"});
-  os_.AddWindow(0x20, {.class_name = "Shell_TrayWnd"});
-  os_.AddWindow(0x21, {.parent = 0x20, .class_name = "TrayNotifyWnd"});
-  os_.AddWindow(0x22, {.class_name = "WorkerW"});
-  os_.AddWindow(0x23, {.class_name = "Shell_SecondaryTrayWnd"});
+  desktop_.AddWindow(0x30, {.title = u"Dialog", .small_icon = 0x77, .zoomed = 1});
+  desktop_.AddWindow(0x31, {.title = u"Popup", .parent = 0x30});
+  desktop_.AddWindow(0x32, {.title = u"OK", .parent = 0x31});
+  desktop_.AddWindow(FakeDesktop::kWindow, {.title = u"Velamo"});
+  desktop_.AddWindow(0x1001, {.parent = FakeDesktop::kWindow});
+  desktop_.AddWindow(desktop_.desktop_window, {});
+  desktop_.AddWindow(desktop_.shell_window, {.class_name = "Progman"});
+  desktop_.AddWindow(0x20, {.class_name = "Shell_TrayWnd"});
+  desktop_.AddWindow(0x21, {.parent = 0x20, .class_name = "TrayNotifyWnd"});
+  desktop_.AddWindow(0x22, {.class_name = "WorkerW"});
+  desktop_.AddWindow(0x23, {.class_name = "Shell_SecondaryTrayWnd"});
   for (Handle chosen :
-       {Handle{0x32}, Handle{0x1001}, RecordingForm::kWindow, Handle{0}, os_.desktop_window,
-        os_.shell_window, Handle{0x21}, Handle{0x22}, Handle{0x23}, Handle{0x31}}) {
+       {Handle{0x32}, Handle{0x1001}, FakeDesktop::kWindow, Handle{0}, desktop_.desktop_window,
+        desktop_.shell_window, Handle{0x21}, Handle{0x22}, Handle{0x23}, Handle{0x31}}) {
     module_.HideChosenWindow(chosen);
   }
   // The scan leaves the shell's windows alone too, even minimized.
-  for (Handle shell : {os_.desktop_window, os_.shell_window, Handle{0x20}, Handle{0x22}}) {
-    os_.windows[shell].iconic = 1;
+  for (Handle shell :
+       {desktop_.desktop_window, desktop_.shell_window, Handle{0x20}, Handle{0x22}}) {
+    desktop_.windows[shell].iconic = 1;
   }
   module_.ScanMinimizedWindows();
 
@@ -39,19 +40,19 @@ TEST_F(HidingTest, TheChosenWindowIsTheTopOfItsChainButNeverOursTheShellsOrOneHe
   const HiddenEntry& entry = module_.HiddenList[1];
   EXPECT_EQ(entry.Wnd, 0x30u);
   EXPECT_TRUE(entry.Maximized);
-  EXPECT_EQ(entry.Tray, MakeTrayRecord(1, RecordingForm::kFirstCallbackBox + 1, 0x77, u"Dialog"));
-  EXPECT_EQ(form_.list, Titles{u"Dialog"});
-  EXPECT_EQ(os_.windows[0x30].visible + os_.windows[0x31].visible, 1);
+  EXPECT_EQ(entry.Tray, MakeTrayRecord(1, 0x9001, 0x77, u"Dialog"));
+  EXPECT_EQ(desktop_.list, Titles{u"Dialog"});
+  EXPECT_EQ(desktop_.windows[0x30].visible + desktop_.windows[0x31].visible, 1);
   // The mark is on before the window goes, so no moment leaves it hidden and unmarked.
-  EXPECT_EQ(os_.windows[0x30].props["Velamo.Hidden"], 2u);
-  EXPECT_LT(std::ranges::find(os_.calls, "SetPropA 48 Velamo.Hidden 2"),
-            std::ranges::find(os_.calls, "ShowWindowAsync 48 0"));
+  EXPECT_EQ(desktop_.windows[0x30].props["Velamo.Hidden"], 2u);
+  EXPECT_LT(std::ranges::find(desktop_.calls, "SetPropA 48 Velamo.Hidden 2"),
+            std::ranges::find(desktop_.calls, "ShowWindowAsync 48 0"));
 }
 
 TEST_F(HidingTest, TitlesAreReadWholeUpTo1023BytesWithoutAHalfCharacter) {
-  os_.AddWindow(0x61, {.title = std::u16string(1100, u'x')});
+  desktop_.AddWindow(0x61, {.title = std::u16string(1100, u'x')});
   // 1022 single bytes and then a double-byte character: its second byte does not fit.
-  os_.AddWindow(0x63, {.title = std::u16string(1022, u'y') + u"字字"});
+  desktop_.AddWindow(0x63, {.title = std::u16string(1022, u'y') + u"字字"});
   for (Handle window : {0x61, 0x63, 0x666}) module_.HideWindowByHandle(window);
   EXPECT_EQ(Entries(), (Titles{std::u16string(1023, u'x'), std::u16string(1022, u'y'), u""}));
   // A window gone meanwhile still gets its entry.
@@ -60,21 +61,22 @@ TEST_F(HidingTest, TitlesAreReadWholeUpTo1023BytesWithoutAHalfCharacter) {
 
 TEST_F(HidingTest, AFullTableRefusesFurtherHidesAndTheScanSaysSoOnceUntilThereIsRoom) {
   module_.HiddenList.resize(Module1::kMaxHidden + 1);
-  os_.AddWindow(0xA1, {.title = u"Dropped"});
+  desktop_.AddWindow(0xA1, {.title = u"Dropped"});
   module_.HideChosenWindow(0xA1);
-  os_.AddWindow(0xA2, {.title = u"Minimized", .iconic = 1});
+  desktop_.AddWindow(0xA2, {.title = u"Minimized", .iconic = 1});
   module_.ScanMinimizedWindows();
   module_.ScanMinimizedWindows();
   EXPECT_EQ(module_.UpperBound(), Module1::kMaxHidden);
-  EXPECT_EQ(os_.windows[0xA1].visible + os_.windows[0xA2].visible, 2);
-  EXPECT_EQ(std::ranges::count(os_.calls, "ReportTableFull"), 2);  // the drop's, the scan's once
+  EXPECT_EQ(desktop_.windows[0xA1].visible + desktop_.windows[0xA2].visible, 2);
+  EXPECT_EQ(std::ranges::count(desktop_.calls, "ReportTableFull"),
+            2);  // the drop's, the scan's once
 
   module_.HiddenList.pop_back();
   module_.ScanMinimizedWindows();
-  EXPECT_EQ(os_.windows[0xA2].visible, 0);
-  os_.AddWindow(0xA3, {.title = u"Another", .iconic = 1});
+  EXPECT_EQ(desktop_.windows[0xA2].visible, 0);
+  desktop_.AddWindow(0xA3, {.title = u"Another", .iconic = 1});
   module_.ScanMinimizedWindows();
-  EXPECT_EQ(std::ranges::count(os_.calls, "ReportTableFull"), 3);
+  EXPECT_EQ(std::ranges::count(desktop_.calls, "ReportTableFull"), 3);
 }
 
 }  // namespace

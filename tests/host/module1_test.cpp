@@ -6,8 +6,7 @@
 #include <optional>
 
 #include "core/runtime_error.h"
-#include "tests/host/recording_form.h"
-#include "tests/host/recording_os.h"
+#include "tests/host/fake_desktop.h"
 
 namespace velamo {
 namespace {
@@ -26,13 +25,12 @@ std::optional<RuntimeErrorCode> Raised(const std::function<void()>& action) {
 
 TEST(Module1Test, IconsComeFromTheFixedFileNameInTheProgramsDirectoryBeforeTheWindowShows) {
   for (const std::u16string path : {u"C:\\", u"D:\\ツール"}) {
-    testing::RecordingOs os;
+    testing::FakeDesktop os;
     os.application_path = path;
     const std::string file = os.ToAnsi(path) + (path.size() > 3 ? "\\" : "") + "Velamo.exe";
     os.icon_files[file] = {{0, {0x100, 0x101}}, {1, {0x200, 0x201}}};
-    testing::RecordingForm form{os.calls};
     Module1 module{os};
-    module.Main(form);
+    module.Main(os);
     EXPECT_EQ(os.calls, (Calls{"ExtractIconExA " + file + " 0", "ExtractIconExA " + file + " 1",
                                "Form1.Show", "EnumWindows"}));
     EXPECT_EQ(module.AppLargeIcon, 0x100u);
@@ -40,15 +38,14 @@ TEST(Module1Test, IconsComeFromTheFixedFileNameInTheProgramsDirectoryBeforeTheWi
     EXPECT_EQ(module.AppFallbackIcon, 0x201u);
   }
   // Under another name the file is not found: no icons, and the program runs on.
-  testing::RecordingOs os;
-  testing::RecordingForm form{os.calls};
+  testing::FakeDesktop os;
   Module1 module{os};
-  module.Main(form);
+  module.Main(os);
   EXPECT_EQ(module.AppLargeIcon + module.AppSmallIcon + module.AppFallbackIcon, 0u);
 }
 
 TEST(Module1Test, AnIndexOutsideTheTableIsARuntimeErrorBeforeAnyShellCall) {
-  testing::RecordingOs os;
+  testing::FakeDesktop os;
   Module1 module{os};
   module.HiddenList.resize(2);
   for (Index bad : {Index{2}, Index{-1}, Index{32767}}) {

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/module1.h"
-#include "tests/host/recording_form.h"
-#include "tests/host/recording_os.h"
+#include "tests/host/fake_desktop.h"
 
 namespace velamo::testing {
 
@@ -17,20 +16,20 @@ class ModuleTest : public ::testing::Test {
   static constexpr Handle kFallback = 0x201;
 
   ModuleTest() {
-    os_.icon_files["C:\\Tools\\Velamo.exe"] = {{0, {0x100, 0x101}}, {1, {0x200, kFallback}}};
-    module_.Main(form_);
-    os_.calls.clear();
+    desktop_.icon_files["C:\\Tools\\Velamo.exe"] = {{0, {0x100, 0x101}}, {1, {0x200, kFallback}}};
+    module_.Main(desktop_);
+    desktop_.calls.clear();
   }
 
   // Windows 0x51, 0x52, ... titled "w1", "w2", ... with small icons 0x71, 0x72, ..., hidden in
   // that order.
   void Hide(int count) {
     for (int i = 1; i <= count; ++i) {
-      os_.AddWindow(0x50 + i, {.title = u"w" + std::u16string(1, u'0' + i),
-                               .small_icon = static_cast<Handle>(0x70 + i)});
+      desktop_.AddWindow(0x50 + i, {.title = u"w" + std::u16string(1, u'0' + i),
+                                    .small_icon = static_cast<Handle>(0x70 + i)});
       module_.HideChosenWindow(0x50 + i);
     }
-    os_.calls.clear();
+    desktop_.calls.clear();
   }
 
   Titles Entries() const {
@@ -39,9 +38,8 @@ class ModuleTest : public ::testing::Test {
     return titles;
   }
 
-  RecordingOs os_;
-  RecordingForm form_{os_.calls};
-  Module1 module_{os_};
+  FakeDesktop desktop_;
+  Module1 module_{desktop_};
 };
 
 }  // namespace velamo::testing

@@ -16,7 +16,7 @@ using RestoringTest = testing::ModuleTest;
 TEST_F(RestoringTest, RestoringOneWindowRegistersTheOthersAgainUnderTheirNewIndexes) {
   Hide(3);
   module_.RestoreHidden(2);
-  EXPECT_EQ(os_.calls,
+  EXPECT_EQ(desktop_.calls,
             (Calls{"delete 1 9001", "delete 2 9002", "delete 3 9003", "ShowWindowAsync 82 9",
                    "add 1 9001", "add 2 9002", "Unload Picture1(3)"}));
   EXPECT_EQ(Entries(), (Titles{u"w1", u"w3"}));
@@ -26,20 +26,21 @@ TEST_F(RestoringTest, RestoringOneWindowRegistersTheOthersAgainUnderTheirNewInde
 TEST_F(RestoringTest, RestoringAllShowsEachWindowRightAfterItsIconGoesAndKeepsOurOwnIcon) {
   Hide(2);
   module_.TrayAdd(0, 0x99, 0x101, u"Velamo");
-  os_.calls.clear();
+  desktop_.calls.clear();
   module_.RestoreHidden(0);
-  EXPECT_EQ(os_.calls, (Calls{"delete 1 9001", "ShowWindowAsync 81 9", "Unload Picture1(1)",
-                              "delete 2 9002", "ShowWindowAsync 82 9", "Unload Picture1(2)"}));
+  EXPECT_EQ(desktop_.calls, (Calls{"delete 1 9001", "ShowWindowAsync 81 9", "Unload Picture1(1)",
+                                   "delete 2 9002", "ShowWindowAsync 82 9", "Unload Picture1(2)"}));
   EXPECT_EQ(module_.UpperBound(), 0);
   EXPECT_TRUE(module_.MainTrayShown);
 }
 
 TEST_F(RestoringTest, TheTrayMenuListsTheTableAsOfItsRebuildAndIgnoresStaleChoices) {
   Hide(3);
-  module_.HiddenList[2].Title = form_.list[1] = u"&Save";
+  module_.HiddenList[2].Title = desktop_.list[1] = u"&Save";
   module_.RebuildWindowMenu();
-  EXPECT_EQ(form_.menu, (std::map<Index, std::u16string>{{1, u"w1"}, {2, u"&Save"}, {3, u"w3"}}));
-  EXPECT_TRUE(form_.menu_enabled);
+  EXPECT_EQ(desktop_.menu,
+            (std::map<Index, std::u16string>{{1, u"w1"}, {2, u"&Save"}, {3, u"w3"}}));
+  EXPECT_TRUE(desktop_.menu_enabled);
 
   module_.RestoreFromWindowMenu(1);
   // The entries moved down: items 2 and 3 of that menu stand for no live entry any more.
@@ -48,12 +49,12 @@ TEST_F(RestoringTest, TheTrayMenuListsTheTableAsOfItsRebuildAndIgnoresStaleChoic
   EXPECT_EQ(Entries(), (Titles{u"&Save", u"w3"}));
 
   module_.RebuildWindowMenu();
-  EXPECT_EQ(form_.menu, (std::map<Index, std::u16string>{{1, u"&Save"}, {2, u"w3"}}));
+  EXPECT_EQ(desktop_.menu, (std::map<Index, std::u16string>{{1, u"&Save"}, {2, u"w3"}}));
   module_.RestoreFromWindowMenu(0);
   module_.RebuildWindowMenu();
-  EXPECT_TRUE(form_.menu.empty());
-  EXPECT_FALSE(form_.menu_enabled);
-  EXPECT_TRUE(form_.list.empty());
+  EXPECT_TRUE(desktop_.menu.empty());
+  EXPECT_FALSE(desktop_.menu_enabled);
+  EXPECT_TRUE(desktop_.list.empty());
 }
 
 }  // namespace

@@ -1,24 +1,34 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "core/main_window_port.h"
 #include "core/os.h"
-#include "tests/host/tray_bytes.h"
 
 namespace velamo::testing {
 
-// A fake of the operating system that records the calls that change something, in order. Text
-// is converted with the real code page 932, so double-byte rules behave as on a Japanese system.
-class RecordingOs : public Os {
+// The little-endian 32-bit field at `offset` of an ANSI tray record.
+inline std::uint32_t FieldAt(const TrayBytes& bytes, std::size_t offset) {
+  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
+         static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+}
+
+// The system and the main window as the shared procedures see them, faked: windows, the main
+// window's list, callback boxes and tray menu items, and one log of the calls that change
+// something, in order. Text is converted with the real code page 932, so double-byte rules
+// behave as on a Japanese system.
+class FakeDesktop : public Os, public MainWindowPort {
  public:
+  static constexpr Handle kWindow = 0x1000;  // the main window; its callback boxes are 900n
+
   // A window of the fake desktop; handles not in `windows` behave as destroyed ones.
   struct Window {
     std::u16string title;
     Handle small_icon = 0;
-    Handle large_icon = 0;
     int visible = 1;
     int iconic = 0;
     Handle parent = 0;  // GetParent's answer: parent, or owner of a pop-up
@@ -26,6 +36,12 @@ class RecordingOs : public Os {
     std::string class_name;
     std::map<std::string, Handle> props;
   };
+  const Window& At(Handle window) const;
+  // Adds a top-level window (listed by EnumWindows in the order added) or a child window.
+  void AddWindow(Handle handle, Window window) {
+    if (window.parent == 0) top_level_order.push_back(handle);
+    windows[handle] = std::move(window);
+  }
 
   std::u16string ApplicationPath() const override { return application_path; }
   std::string ToAnsi(std::u16string_view text) const override;
@@ -41,7 +57,7 @@ class RecordingOs : public Os {
   }
   int GetWindowTextA(Handle window, char* buffer, int max_count) override;
   Handle GetClassLongA(Handle window, int index) override {
-    return index == kGclHIconSm ? At(window).small_icon : At(window).large_icon;
+    return index == kGclHIconSm ? At(window).small_icon : 0;
   }
   int ShowWindowAsync(Handle window, int command) override;
   int IsZoomed(Handle window) override { return At(window).zoomed; }
@@ -73,12 +89,30 @@ class RecordingOs : public Os {
   Handle ShellExecuteA(Handle owner, const char* verb, const char* file, const char* parameters,
                        const char* directory, int show) override;
 
-  const Window& At(Handle window) const;
-  // Adds a top-level window (listed by EnumWindows in the order added) or a child window.
-  void AddWindow(Handle handle, Window window) {
-    if (window.parent == 0) top_level_order.push_back(handle);
-    windows[handle] = std::move(window);
+  void Show() override { calls.push_back("Form1.Show"); }
+  Handle WindowHandle() const override { return kWindow; }
+  Handle LoadCallbackBox(Index index) override {
+    boxes.push_back(index);
+    return CallbackBox(index);
   }
+  Handle CallbackBox(Index index) const override { return 0x9000 + index; }
+  void UnloadCallbackBox(Index index) override {
+    calls.push_back("Unload Picture1(" + std::to_string(index) + ")");
+    std::erase(boxes, index);
+  }
+  void ClearList() override { list.clear(); }
+  void AddListItem(std::u16string_view title) override { list.emplace_back(title); }
+  void RemoveListItem(int line) override { list.erase(list.begin() + line); }
+  int ListCount() const override { return static_cast<int>(list.size()); }
+  bool ListSelected(int) const override { return false; }
+  Index WindowMenuUpperBound() const override { return menu.empty() ? 0 : menu.rbegin()->first; }
+  void LoadWindowMenuItem(Index index, std::u16string_view caption) override {
+    menu[index] = caption;
+  }
+  void UnloadWindowMenuItem(Index index) override { menu.erase(index); }
+  void EnableWindowMenu(bool enabled) override { menu_enabled = enabled; }
+  bool AskQuit() override { return true; }
+  void ReportTableFull() override { calls.push_back("ReportTableFull"); }
 
   std::u16string application_path = u"C:\\Tools";
   // Files that exist, with the icons each group index yields (large, small).
@@ -89,6 +123,11 @@ class RecordingOs : public Os {
   Handle desktop_window = 0x11;
   // Runs inside ShellExecuteA, as window messages dispatched during the call would.
   std::function<void()> during_shell_execute;
+
+  std::vector<std::u16string> list;
+  std::vector<Index> boxes;
+  std::map<Index, std::u16string> menu;  // items 1..k
+  bool menu_enabled = false;
 
   std::vector<std::string> calls;
 };

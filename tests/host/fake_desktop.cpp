@@ -1,4 +1,4 @@
-#include "tests/host/recording_os.h"
+#include "tests/host/fake_desktop.h"
 
 #include <iconv.h>
 
@@ -25,23 +25,23 @@ std::string Convert(const char* to, const char* from, std::string_view input) {
 
 }  // namespace
 
-std::string RecordingOs::ToAnsi(std::u16string_view text) const {
+std::string FakeDesktop::ToAnsi(std::u16string_view text) const {
   return Convert("CP932", "UTF-16LE",
                  std::string_view(reinterpret_cast<const char*>(text.data()), text.size() * 2));
 }
 
-std::u16string RecordingOs::FromAnsi(std::string_view text) const {
+std::u16string FakeDesktop::FromAnsi(std::string_view text) const {
   const std::string utf16 = Convert("UTF-16LE", "CP932", text);
   return std::u16string(reinterpret_cast<const char16_t*>(utf16.data()), utf16.size() / 2);
 }
 
-void RecordingOs::ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) {
+void FakeDesktop::ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) {
   calls.push_back("ExtractIconExA " + file + " " + std::to_string(index));
   if (!icon_files.contains(file) || !icon_files[file].contains(index)) return;
   std::tie(*large, *small) = icon_files[file][index];
 }
 
-int RecordingOs::GetWindowTextA(Handle window, char* buffer, int max_count) {
+int FakeDesktop::GetWindowTextA(Handle window, char* buffer, int max_count) {
   // Like the real call: at most max_count - 1 bytes and a NUL.
   const std::string title = ToAnsi(At(window).title);
   const std::size_t length = std::min<std::size_t>(title.size(), max_count - 1);
@@ -50,13 +50,13 @@ int RecordingOs::GetWindowTextA(Handle window, char* buffer, int max_count) {
   return static_cast<int>(length);
 }
 
-const RecordingOs::Window& RecordingOs::At(Handle window) const {
+const FakeDesktop::Window& FakeDesktop::At(Handle window) const {
   static const Window destroyed{.visible = 0};
   const auto found = windows.find(window);
   return found == windows.end() ? destroyed : found->second;
 }
 
-int RecordingOs::ShowWindowAsync(Handle window, int command) {
+int FakeDesktop::ShowWindowAsync(Handle window, int command) {
   calls.push_back("ShowWindowAsync " + std::to_string(window) + " " + std::to_string(command));
   if (!windows.contains(window)) return 0;
   windows[window].visible = command != kSwHide;
@@ -64,7 +64,7 @@ int RecordingOs::ShowWindowAsync(Handle window, int command) {
   return 1;
 }
 
-int RecordingOs::EnumWindows(const std::function<std::int32_t(Handle window)>& callback) {
+int FakeDesktop::EnumWindows(const std::function<std::int32_t(Handle window)>& callback) {
   calls.push_back("EnumWindows");
   // A copy: the callback must not see windows added meanwhile.
   for (Handle window : std::vector<Handle>(top_level_order)) {
@@ -73,7 +73,7 @@ int RecordingOs::EnumWindows(const std::function<std::int32_t(Handle window)>& c
   return 1;
 }
 
-Handle RecordingOs::ShellExecuteA(Handle owner, const char* verb, const char* file,
+Handle FakeDesktop::ShellExecuteA(Handle owner, const char* verb, const char* file,
                                   const char* parameters, const char* directory, int show) {
   calls.push_back("ShellExecuteA " + std::to_string(owner) + " " + verb + " " + file + " \"" +
                   parameters + "\" \"" + directory + "\" " + std::to_string(show));
