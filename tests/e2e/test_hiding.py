@@ -4,8 +4,8 @@ of minimized windows by button and by timer, the keys, and a right click on a mi
 
 import unittest
 
-from harness import (HTCAPTION, HTMINBUTTON, SW_MINIMIZE, WS_CHILD, WS_POPUP, WS_VISIBLE,
-                     VelamoTest, center, wstr)
+from harness import (HTCAPTION, HTMINBUTTON, SW_MINIMIZE, SW_SHOWMINNOACTIVE, WS_CHILD,
+                     WS_POPUP, WS_VISIBLE, VelamoTest, center, wstr)
 
 JAPANESE = "E2E & 日本語のタイトル"
 CROSSHAIR = (32, 32, 15, 15)  # the X cursor's size and hot spot
@@ -87,12 +87,18 @@ class ScanTest(VelamoTest):
             self.step_interval()
         t("ShowWindow", later, SW_MINIMIZE)
         self.wait_listed(items + ["Later"])
+        for _ in range(3):  # a window that shows itself again goes back under its own entry
+            t("ShowWindow", later, SW_SHOWMINNOACTIVE)
+            self.wait_hidden(later)
         for _ in range(5):
             self.step_interval(up=False)
+        self.screen.click(*self.scroll_arrow(up=False))  # 0 is the bottom end
         t("ShowWindow", normal, SW_MINIMIZE)
         self.settle(1.0)  # twenty periods of the interval used before
+        self.assertEqual(self.interval(), 0)
         self.assertTrue(self.probe.visible(normal))
         self.assertEqual(self.list_items(), items + ["Later"])
+        self.assertEqual(self.tray.count(), 4)
 
 
 class KeysAndButtonTest(VelamoTest):
