@@ -1,9 +1,7 @@
-// Runs Win32 calls for the end-to-end tests. Each line on stdin is a function of user32, kernel32,
-// gdi32 or shell32 and its arguments: integers, s:HEX (a UTF-16LE string), a:HEX (a byte buffer
-// with that content) or b:N (N zero bytes). The line written back is the result, the last error
-// and the final content of each buffer in hex. Windows created through the probe belong to its
-// main thread, which dispatches their messages between calls, so they behave like any program's
-// and stop answering while a call such as Sleep runs.
+// Runs Win32 calls for the end-to-end tests: each line on stdin is a function of user32, kernel32,
+// gdi32 or shell32 and its arguments (integers, s:HEX a UTF-16LE string, a:HEX a buffer with that
+// content, b:N N zero bytes); the line written back is the result, the last error and each
+// buffer's final content in hex. The probe's windows are served between calls, like any program's.
 #include <windows.h>
 
 #include <cstdint>
@@ -93,11 +91,9 @@ LRESULT CALLBACK ServerProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
   return 0;
 }
 
-// The target windows, of class E2EWitness, note a right press and release on their frame in the
-// properties "E2E.RightDown" and "E2E.RightUp". While they carry the property "E2E.Slow" they are
-// slow to tell another thread what lies under the pointer, as a hung program's are: under Wine a
-// hung program cannot stand in, as it reads its own mouse input and no one sees a click on its
-// window before it answers again.
+// Target windows note a right press and release on their frame ("E2E.RightDown", "E2E.RightUp").
+// With "E2E.Slow" they answer other threads' hit tests late, as a hung program would: under Wine a
+// hung program reads its own mouse input, so no one sees a click on it until it answers again.
 LRESULT CALLBACK WitnessProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCRBUTTONDOWN || message == WM_NCRBUTTONUP) {
     SetPropW(window, message == WM_NCRBUTTONDOWN ? L"E2E.RightDown" : L"E2E.RightUp",
