@@ -69,11 +69,6 @@ class Probe:
     def __call__(self, function, *args):
         return self.call(function, *args)[0]
 
-    def close(self):
-        self.process.kill()
-        self.process.communicate()
-
-    # Window state, read the same way for any process's windows.
     def text(self, hwnd):
         """WM_GETTEXT, which controls answer from their own text; a hung window's caption."""
         done, (buffer, _) = self.call("SendMessageTimeoutW", hwnd, 0x0D, 2048, "b:4096", 2, 2000,
@@ -87,9 +82,9 @@ class Probe:
         return struct.unpack("<4i", self.call("GetWindowRect", hwnd, "b:16")[1][0])
 
     def rect_of_client(self, hwnd):
-        _, (size,) = self.call("GetClientRect", hwnd, "b:16")
-        _, (origin,) = self.call("ClientToScreen", hwnd, "b:8")
-        return struct.unpack("<2i", origin) + struct.unpack("<4i", size)[2:]
+        """Its left and top on the screen, width and height."""
+        return (struct.unpack("<2i", self.call("ClientToScreen", hwnd, "b:8")[1][0]) +
+                struct.unpack("<4i", self.call("GetClientRect", hwnd, "b:16")[1][0])[2:])
 
     def visible(self, hwnd):
         return self("IsWindowVisible", hwnd) != 0
@@ -199,8 +194,7 @@ class Tray:
         return right - 20, top, right, top + 20
 
     def count(self):
-        """Icons shown: a cell holds one when its 2-pixel margin is all background and its middle
-        is not."""
+        """Icons shown: cells with a drawn middle in a 2-pixel margin of background."""
         pixels = self.screen.grab(self.bar)
         background, n = pixels[2][-1], 0
         while n < 30:
@@ -263,10 +257,9 @@ class VelamoTest(unittest.TestCase):
         return probe
 
     def end_processes(self):
-        for process in self.processes:
+        for process in self.processes + [self.probe.process]:
             process.kill()
             process.communicate()
-        self.probe.close()
 
     def screenshot_on_failure(self):
         result = self._outcome.result

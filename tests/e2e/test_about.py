@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""The About window of the real Velamo.exe: opened from the Help menu, its layout on screen, the
-links with their hand cursor and underline, a link opening its address, and OK."""
+"""The About window of the real Velamo.exe: its layout, the links' hand cursor and underline, a
+link opening its address, and OK."""
 
 import os
 import subprocess

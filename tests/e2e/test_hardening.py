@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
 """Velamo never loses a window and never freezes: hung targets, a crash, a second start, the end
-of the session and a restarted shell. (A killed Velamo's windows are taken up again in the
-shipped suite, windows that show themselves again go back in the scan's test.)"""
+of the session and a restarted shell (a kill: in the shipped suite)."""
 
 import struct
 import unittest

@@ -61,8 +61,7 @@ class PickerTest(VelamoTest):
         self.settle()
         self.assertEqual(self.list_items(), ["Alpha"])
         self.assertEqual(self.tray.count(), 1)
-        self.assertTrue(self.probe.visible(self.main) and self.probe.visible(taskbar))
-        self.assertTrue(self.probe.visible(first))
+        self.assertTrue(all(map(self.probe.visible, (self.main, taskbar, first))))
 
 
 class ScanTest(VelamoTest):

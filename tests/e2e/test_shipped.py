@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
-"""The Velamo.exe users get, the 32-bit file the mingw preset builds, started as it is against the
-programs of the test desktop: 64-bit ones where this machine runs 32-bit code under an emulator,
-which is slow, so every wait is long."""
+"""The 32-bit Velamo.exe users get, as the mingw preset builds it, among the desktop's programs:
+64-bit ones where the machine runs 32-bit code under an emulator, slowly, so waits are long."""
 
 import unittest
 

@@ -24,7 +24,6 @@ TEST(AboutTest, OnlyALeftReleaseOpensALinkAndNotWhileOneIsOpening) {
   // A release delivered while the shell is still starting the first program opens nothing.
   os.during_shell_execute = [&] { OpenLink(os, link_busy, 1, kLinks[0].tag); };
   OpenLink(os, link_busy, 1, kLinks[1].tag);
-  EXPECT_EQ(kLinks[1].caption, u"velamo@example.org");
   EXPECT_EQ(os.calls, (Calls{R"(ShellExecuteA 0 open mailto:velamo@example.org "" "" 1)"}));
   EXPECT_EQ(link_busy, kFalse);
 }

@@ -17,10 +17,9 @@ inline std::uint32_t FieldAt(const TrayBytes& bytes, std::size_t offset) {
          static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
 }
 
-// The system and the main window as the shared procedures see them, faked: windows, the main
-// window's list, callback boxes and tray menu items, and one log of the calls that change
-// something, in order. Text is converted with the real code page 932, so double-byte rules
-// behave as on a Japanese system.
+// The system and the main window as the shared procedures see them, faked, with one log of the
+// calls that change something. Text is converted with the real code page 932, so double-byte
+// rules behave as on a Japanese system.
 class FakeDesktop : public Os, public MainWindowPort {
  public:
   static constexpr Handle kWindow = 0x1000;  // the main window; its callback boxes are 900n

@@ -21,8 +21,7 @@ class ModuleTest : public ::testing::Test {
     desktop_.calls.clear();
   }
 
-  // Windows 0x51, 0x52, ... titled "w1", "w2", ... with small icons 0x71, 0x72, ..., hidden in
-  // that order.
+  // Windows 0x51, 0x52, ... titled "w1", "w2", ..., small icons 0x71, 0x72, ..., hidden in turn.
   void Hide(int count) {
     for (int i = 1; i <= count; ++i) {
       desktop_.AddWindow(0x50 + i, {.title = u"w" + std::u16string(1, u'0' + i),
