@@ -22,7 +22,7 @@
 #     opens; for Velamo, for bare.exe holding an empty low-level mouse hook on a thread of its own
 #     (the least a program that watches the pointer can cost), and for bare.exe as is;
 #   - Velamo's ratios to each reference.
-# Where this machine runs no 32-bit code (tools/desktop.sh arch says wine64), the same sources
+# Where this machine runs no 32-bit code natively (desktop.sh arch says wine64), the same sources
 # are measured as a 64-bit build, with 64-bit references and helper; the size of the real 32-bit
 # Velamo.exe (preset mingw) and the largest parts of its link map are always printed.
 #   --tray    every reference also puts one icon in the notification area
