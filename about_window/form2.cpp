@@ -26,7 +26,6 @@ void Form2::ShowModal() {
 
 void Form2::Form_Load() {
   Window& window = *window_;
-  window.form.UseIconOf(form1_);
   DrawIcon(window.Picture1.hdc(), 0, 0, FromHandle<HICON>(module_.AppLargeIcon));
   const std::u16string version =
       VersionText(VELAMO_VERSION_MAJOR, VELAMO_VERSION_MINOR, VELAMO_VERSION_REVISION);

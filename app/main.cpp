@@ -4,6 +4,7 @@
 #include "app/runtime_error_exit.h"
 #include "core/module1.h"
 #include "main_window/form1.h"
+#include "resource_ids.h"
 #include "toolkit/application.h"
 #include "toolkit/handles.h"
 #include "win32/minimize_button_hook.h"
@@ -33,7 +34,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
-  toolkit::Application app;
+  toolkit::Application app(IDI_APP);
   velamo::Win32Os os;
   velamo::Module1 module(os);
   velamo::Form1 form1(app, module);

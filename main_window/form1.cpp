@@ -54,12 +54,6 @@ Placement InFrame(toolkit::Form& form, int frame, const TwipsRect& position) {
   return Placement{form, position, kFrame1[frame].position.left, kFrame1[frame].position.top};
 }
 
-toolkit::UniqueIcon LoadAppIcon(const toolkit::Application& app, int metric_x, int metric_y) {
-  return toolkit::UniqueIcon(
-      static_cast<HICON>(LoadImageW(app.instance(), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON,
-                                    GetSystemMetrics(metric_x), GetSystemMetrics(metric_y), 0)));
-}
-
 toolkit::UniqueCursor LoadCrosshair(const toolkit::Application& app, int size) {
   return toolkit::UniqueCursor(static_cast<HCURSOR>(
       LoadImageW(app.instance(), MAKEINTRESOURCEW(IDC_CROSSHAIR), IMAGE_CURSOR, size, size, 0)));
@@ -70,8 +64,6 @@ toolkit::UniqueCursor LoadCrosshair(const toolkit::Application& app, int size) {
 Form1::Form1(toolkit::Application& app, Module1& module)
     : module_(module),
       app_(app),
-      large_icon_(LoadAppIcon(app, SM_CXICON, SM_CYICON)),
-      small_icon_(LoadAppIcon(app, SM_CXSMICON, SM_CYSMICON)),
       // The picture fills the box inside its border; the pointer takes the system's cursor size.
       crosshair_picture_(LoadCrosshair(app, app.twips().ToPixels(480))),
       crosshair_cursor_(LoadCrosshair(app, GetSystemMetrics(SM_CXCURSOR))),
@@ -80,8 +72,7 @@ Form1::Form1(toolkit::Application& app, Module1& module)
       form_(app, {.caption = L"Velamo",
                   .client_width = kClientWidth,
                   .client_height = kClientHeight,
-                  .large_icon = large_icon_.get(),
-                  .small_icon = small_icon_.get()}),
+                  .menu_bar = true}),
       IconMenu(form_, toolkit::Menu::Kind::kPopupOnly),
       IconMenu_MainResize(IconMenu, L"表示(&V)"),
       IconMenu_Resize(IconMenu, L"元のサイズに戻す(&R)"),
@@ -96,54 +87,58 @@ Form1::Form1(toolkit::Application& app, Module1& module)
       Menu_File_Exit(Menu_File, L"終了(&X)"),
       Menu_Help(MenuBar, L"ヘルプ(&H)"),
       Menu_Help_About(Menu_Help, L"バージョン情報(&A)"),
-      Picture1([this](std::int16_t index) {
-        auto box = std::make_unique<toolkit::PictureBox>(Placement{form_, kCallbackBox},
-                                                         toolkit::PictureStyle{.visible = false});
-        box->MouseMove = [this, index](std::int16_t button, std::int16_t shift, double x,
-                                       double y) {
-          Picture1_MouseMove(index, button, shift, x, y);
-        };
-        return box;
-      }),
+      Picture1(
+          [this](std::int16_t index) {
+            auto box = std::make_unique<toolkit::PictureBox>(
+                Placement{form_, kCallbackBox}, toolkit::PictureStyle{.visible = false});
+            box->MouseMove = [this, index](std::int16_t button, std::int16_t shift, double x,
+                                           double y) {
+              Picture1_MouseMove(index, button, shift, x, y);
+            };
+            return box;
+          },
+          1),
       Picture2(Placement{form_, kCallbackBox}, {.visible = false}),
       List1(Placement{form_, {120, 120, 2895, 2580}}),
-      Frame1([this](std::int16_t index) {
-        return std::make_unique<toolkit::Frame>(Placement{form_, kFrame1[index].position},
-                                                kFrame1[index].text);
-      }),
+      Frame1(
+          [this](std::int16_t index) {
+            return std::make_unique<toolkit::Frame>(Placement{form_, kFrame1[index].position},
+                                                    kFrame1[index].text);
+          },
+          kFrame1.size()),
       Picture3(InFrame(form_, 0, {120, 240, 540, 540}), {.sunken_border = true,
                                                          .picture = crosshair_picture_.get(),
                                                          .custom_cursor = crosshair_cursor_.get()}),
-      Label1([this](std::int16_t index) {
-        const LabelLayout& label = kLabel1[index];
-        return std::make_unique<toolkit::Label>(InFrame(form_, label.frame, label.position),
-                                                label.caption);
-      }),
+      Label1(
+          [this](std::int16_t index) {
+            const LabelLayout& label = kLabel1[index];
+            // Drawn on the form, as the text of a label needs no window of its own.
+            return std::make_unique<toolkit::DrawnLabel>(
+                InFrame(form_, label.frame, label.position), label.caption,
+                toolkit::DrawnLabelStyle{});
+          },
+          kLabel1.size()),
       Text1(InFrame(form_, 1, {120, 600, 735, 495}), L"0", toolkit::Alignment::kRight, true),
       Command1(InFrame(form_, 1, {2280, 1560, 1215, 375}), L"今チェック"),
       Command2(Placement{form_, {1920, 2760, 1095, 375}}, L"元に戻す"),
-      Command3([this](std::int16_t index) {
-        auto button =
-            std::make_unique<toolkit::Button>(Placement{form_, {5640, 3240, 1095, 375}}, L"隠す");
-        button->Click = [this, index] { Command3_Click(index); };
-        return button;
-      }),
+      Command3(
+          [this](std::int16_t index) {
+            auto button = std::make_unique<toolkit::Button>(
+                Placement{form_, {5640, 3240, 1095, 375}}, L"隠す");
+            button->Click = [this, index] { Command3_Click(index); };
+            return button;
+          },
+          1),
       VScroll1(InFrame(form_, 1, {840, 600, 255, 495}),
                {.min = 500, .max = 0, .small_change = 1, .large_change = 1}, 0),
       Timer1(form_),
       hide_key_(form_.hwnd(), kHideKey, kHotKeyModifiers, VK_DOWN),
       restore_key_(form_.hwnd(), kRestoreKey, kHotKeyModifiers, VK_UP) {
-  Picture1.Load(0);
-  Frame1.Load(0);
-  Frame1.Load(1);
-  for (std::int16_t i = 0; i < static_cast<std::int16_t>(kLabel1.size()); ++i) Label1.Load(i);
-  Command3.Load(0);
   Text1.SetFont(text1_font_.get());
   form_.FitClientArea();
 
-  toolkit::SetTabOrder({&Picture1(0), &Picture2, &List1, &Frame1(0), &Picture3, &Label1(0),
-                        &Frame1(1), &Label1(1), &Text1, &Label1(2), &Label1(3), &Command1,
-                        &Command2, &Command3(0), &VScroll1});
+  toolkit::SetTabOrder({&Picture1(0), &Picture2, &List1, &Frame1(0), &Picture3, &Frame1(1), &Text1,
+                        &Command1, &Command2, &Command3(0), &VScroll1});
 
   form_.QueryUnload = [this](std::int16_t& cancel, std::int16_t reason) {
     Form_QueryUnload(cancel, reason);

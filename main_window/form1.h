@@ -9,9 +9,10 @@
 #include "toolkit/application.h"
 #include "toolkit/button.h"
 #include "toolkit/control_array.h"
+#include "toolkit/drawn_label.h"
 #include "toolkit/form.h"
 #include "toolkit/hot_key.h"
-#include "toolkit/label.h"
+#include "toolkit/text_box.h"
 #include "toolkit/list_box.h"
 #include "toolkit/menu.h"
 #include "toolkit/picture_box.h"
@@ -33,8 +34,6 @@ class Form1 : public MainWindowPort {
   // Declared first: the window and what it shows outlive its controls and menus.
   Module1& module_;
   toolkit::Application& app_;
-  toolkit::UniqueIcon large_icon_;
-  toolkit::UniqueIcon small_icon_;
   toolkit::UniqueCursor crosshair_picture_;
   toolkit::UniqueCursor crosshair_cursor_;
   toolkit::UniqueFont text1_font_;
@@ -84,7 +83,7 @@ class Form1 : public MainWindowPort {
   toolkit::ListBox List1;
   toolkit::ControlArray<toolkit::Frame> Frame1;
   toolkit::PictureBox Picture3;
-  toolkit::ControlArray<toolkit::Label> Label1;
+  toolkit::ControlArray<toolkit::DrawnLabel> Label1;
   toolkit::TextBox Text1;
   toolkit::Button Command1;
   toolkit::Button Command2;

@@ -19,10 +19,21 @@ UniqueFont CreateUiFont() {
   return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
+UniqueIcon LoadIconSized(HINSTANCE instance, int icon, int metric_x, int metric_y) {
+  if (icon == 0) return nullptr;
+  return UniqueIcon(
+      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(icon), IMAGE_ICON,
+                                    GetSystemMetrics(metric_x), GetSystemMetrics(metric_y), 0)));
+}
+
 }  // namespace
 
-Application::Application()
-    : instance_(GetModuleHandleW(nullptr)), twips_(ScreenDpi()), ui_font_(CreateUiFont()) {}
+Application::Application(int icon)
+    : instance_(GetModuleHandleW(nullptr)),
+      twips_(ScreenDpi()),
+      ui_font_(CreateUiFont()),
+      large_icon_(LoadIconSized(instance_, icon, SM_CXICON, SM_CYICON)),
+      small_icon_(LoadIconSized(instance_, icon, SM_CXSMICON, SM_CYSMICON)) {}
 
 int Application::Run() {
   MSG message;

@@ -11,17 +11,20 @@ namespace toolkit {
 
 class Form;
 
-// What the forms of one program share: the display's scale, the user-interface font and the
-// message loop.
+// What the forms of one program share: the display's scale, the user-interface font, the
+// program's icon and the message loop.
 class Application {
  public:
-  Application();
+  // `icon`: the resource id of the program's icon, 0 for the system's default.
+  explicit Application(int icon = 0);
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
   HINSTANCE instance() const { return instance_; }
   const Twips& twips() const { return twips_; }
   HFONT ui_font() const { return ui_font_.get(); }
+  HICON large_icon() const { return large_icon_.get(); }
+  HICON small_icon() const { return small_icon_.get(); }
 
   // Dispatches messages until the last form unloads; returns the exit code.
   int Run();
@@ -38,6 +41,8 @@ class Application {
   HINSTANCE instance_;
   Twips twips_;
   UniqueFont ui_font_;
+  UniqueIcon large_icon_;
+  UniqueIcon small_icon_;
   int loaded_forms_ = 0;
 };
 

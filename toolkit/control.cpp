@@ -41,7 +41,12 @@ void Control::SetFont(HFONT font) { SendMessageW(hwnd(), WM_SETFONT, WPARAM(font
 void SetTabOrder(std::initializer_list<const Control*> controls) {
   HWND previous = HWND_TOP;
   for (const Control* control : controls) {
-    SetWindowPos(control->hwnd(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Only the controls out of place move: each move is a round trip to the window manager.
+    const HWND expected = previous == HWND_TOP ? GetWindow(control->hwnd(), GW_HWNDFIRST)
+                                               : GetWindow(previous, GW_HWNDNEXT);
+    if (expected != control->hwnd()) {
+      SetWindowPos(control->hwnd(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     previous = control->hwnd();
   }
 }

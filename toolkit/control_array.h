@@ -34,7 +34,10 @@ class ControlArray : public ControlArrayBase {
  public:
   using Factory = std::function<std::unique_ptr<Element>(std::int16_t index)>;
 
-  explicit ControlArray(Factory factory) : factory_(std::move(factory)) {}
+  // Elements 0 to designed - 1 are made at once, in their place in the form's creation order.
+  explicit ControlArray(Factory factory, std::int16_t designed = 0) : factory_(std::move(factory)) {
+    for (std::int16_t index = 0; index < designed; ++index) Load(index);
+  }
 
   Element& Load(std::int16_t index) {
     CheckUnloaded(index);

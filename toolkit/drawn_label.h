@@ -5,7 +5,7 @@
 
 #include "toolkit/drawn_element.h"
 #include "toolkit/handles.h"
-#include "toolkit/label.h"
+#include "toolkit/text_box.h"
 #include "toolkit/mouse.h"
 
 namespace toolkit {

@@ -9,12 +9,16 @@ namespace {
 constexpr wchar_t kFormClass[] = L"VelamoForm";
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-void RegisterFormClass(HINSTANCE instance) {
+// The program's icon comes with the class: set on each window, it would cost every form a
+// second conversion of the images for the window manager.
+void RegisterFormClass(const Application& app) {
   WNDCLASSEXW window_class{};
-  if (GetClassInfoExW(instance, kFormClass, &window_class)) return;
+  if (GetClassInfoExW(app.instance(), kFormClass, &window_class)) return;
   window_class.cbSize = sizeof(window_class);
   window_class.lpfnWndProc = DefWindowProcW;
-  window_class.hInstance = instance;
+  window_class.hInstance = app.instance();
+  window_class.hIcon = app.large_icon();
+  window_class.hIconSm = app.small_icon();
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   window_class.lpszClassName = kFormClass;
@@ -24,17 +28,24 @@ void RegisterFormClass(HINSTANCE instance) {
 }  // namespace
 
 Form::Form(Application& app, const FormStyle& style) : app_(app), style_(style) {
-  RegisterFormClass(app_.instance());
+  RegisterFormClass(app_);
   const DWORD ex_style = WS_EX_CONTROLPARENT | (style_.show_in_taskbar ? WS_EX_APPWINDOW : 0) |
                          (style_.dialog_frame ? WS_EX_DLGMODALFRAME : 0);
+  // Made at its size: every later change of a window's frame costs a full layout pass.
+  RECT frame{0, 0, app_.twips().ToPixels(style_.client_width),
+             app_.twips().ToPixels(style_.client_height)};
+  AdjustWindowRectEx(&frame, kFormStyle, style_.menu_bar, ex_style);
   window_.reset(CreateWindowExW(ex_style, kFormClass, style_.caption.c_str(), kFormStyle,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                                nullptr, app_.instance(), nullptr));
+                                CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                                frame.bottom - frame.top, nullptr, nullptr, app_.instance(),
+                                nullptr));
   SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::WindowProc));
-  if (style_.large_icon) SendMessageW(hwnd(), WM_SETICON, ICON_BIG, LPARAM(style_.large_icon));
-  if (style_.small_icon) SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, LPARAM(style_.small_icon));
-  FitClientArea();
+  // A dialog frame shows the class's icon in its caption only when the window has it too.
+  if (style_.dialog_frame) {
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, LPARAM(app_.large_icon()));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, LPARAM(app_.small_icon()));
+  }
   app_.FormLoaded(*this);
 }
 
@@ -52,31 +63,25 @@ Form* Form::FromWindow(HWND window) {
   return reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-void Form::FitClientArea() {
-  const Twips& twips = app_.twips();
-  const int width = twips.ToPixels(style_.client_width);
-  const int height = twips.ToPixels(style_.client_height);
-  RECT frame{0, 0, width, height};
-  AdjustWindowRectEx(&frame, kFormStyle, GetMenu(hwnd()) != nullptr,
-                     GetWindowLongW(hwnd(), GWL_EXSTYLE));
-  SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // A menu bar that wraps to more lines takes more height than the estimate: correct for it.
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  if (client.bottom != height || client.right != width) {
-    RECT window_rect;
-    GetWindowRect(hwnd(), &window_rect);
-    SetWindowPos(hwnd(), nullptr, 0, 0, window_rect.right - window_rect.left + width - client.right,
-                 window_rect.bottom - window_rect.top + height - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+void Form::SetMenuBar(HMENU bar) {
+  menu_bar_ = bar;
+  if (!bar || IsWindowVisible(hwnd())) SetMenu(hwnd(), bar);
 }
 
-void Form::UseIconOf(const Form& other) {
-  for (const WPARAM kind : {ICON_BIG, ICON_SMALL}) {
-    SendMessageW(hwnd(), WM_SETICON, kind, SendMessageW(other.hwnd(), WM_GETICON, kind, 0));
-  }
+void Form::FitClientArea() {
+  // Attached complete, the bar is measured once.
+  if (GetMenu(hwnd()) != menu_bar_) SetMenu(hwnd(), menu_bar_);
+  const int width = app_.twips().ToPixels(style_.client_width);
+  const int height = app_.twips().ToPixels(style_.client_height);
+  // The frame was made for a one-line bar or none; a bar that wraps takes more.
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  if (client.bottom == height && client.right == width) return;
+  RECT window_rect;
+  GetWindowRect(hwnd(), &window_rect);
+  SetWindowPos(hwnd(), nullptr, 0, 0, window_rect.right - window_rect.left + width - client.right,
+               window_rect.bottom - window_rect.top + height - client.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::Show() {

@@ -28,8 +28,7 @@ struct FormStyle {
   int client_height = 0;
   bool show_in_taskbar = true;
   bool dialog_frame = false;  // the frame of a dialog box
-  HICON large_icon = nullptr;
-  HICON small_icon = nullptr;
+  bool menu_bar = false;      // made with room for a one-line menu bar, to come
 };
 
 // A top-level window with a fixed single frame, no minimize or maximize button and a close box.
@@ -55,11 +54,10 @@ class Form {
   // the application (the last form ends the program). Returns whether the form unloaded.
   bool Unload(UnloadReason reason = kUnloadFromCode);
 
-  // Makes the client area exactly the style's size, below the menu bar.
+  // The menu bar (none for null): a hidden form shows it from the next FitClientArea on.
+  void SetMenuBar(HMENU bar);
+  // Attaches the menu bar and makes the client area exactly the style's size below it.
   void FitClientArea();
-
-  // Takes `other`'s icons as this form's own.
-  void UseIconOf(const Form& other);
 
   // What is drawn on the form's own surface.
   DrawnSurface& drawn() { return drawn_; }
@@ -100,6 +98,7 @@ class Form {
   DrawnSurface drawn_{*this};
   bool loaded_ = true;
   bool shown_once_ = false;
+  HMENU menu_bar_ = nullptr;
   HWND modal_owner_ = nullptr;
   HWND saved_focus_ = nullptr;
   UINT next_command_ = 100;

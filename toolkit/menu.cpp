@@ -16,7 +16,7 @@ int SubmenuPosition(HMENU menu, HMENU submenu) {
 
 Menu::Menu(Form& form, Kind kind)
     : form_(form), kind_(kind), menu_(kind == Kind::kBar ? CreateMenu() : CreatePopupMenu()) {
-  if (kind_ == Kind::kBar) SetMenu(form_.hwnd(), handle());
+  if (kind_ == Kind::kBar) form_.SetMenuBar(handle());
 }
 
 Menu::Menu(Menu& parent, std::wstring_view caption)
@@ -30,8 +30,8 @@ Menu::~Menu() {
   // Detached first, so that only this object destroys the menu.
   if (parent_) {
     RemoveMenu(parent_->handle(), SubmenuPosition(parent_->handle(), handle()), MF_BYPOSITION);
-  } else if (kind_ == Kind::kBar && GetMenu(form_.hwnd()) == handle()) {
-    SetMenu(form_.hwnd(), nullptr);
+  } else if (kind_ == Kind::kBar) {
+    form_.SetMenuBar(nullptr);
   }
 }
 
@@ -43,7 +43,9 @@ void Menu::SetEnabled(bool enabled) {
 }
 
 void Menu::Refresh() const {
-  if (kind_ == Kind::kBar) DrawMenuBar(form_.hwnd());
+  // A hidden form lays its bar out once, when it attaches it; each DrawMenuBar is a layout
+  // pass of the whole frame.
+  if (kind_ == Kind::kBar && IsWindowVisible(form_.hwnd())) DrawMenuBar(form_.hwnd());
 }
 
 int MenuPosition(HMENU menu, UINT id) {

@@ -6,18 +6,11 @@ namespace toolkit {
 
 enum class Alignment { kLeft, kRight, kCenter };
 
-// The flag that stands for `alignment` in a family of styles (SS_, ES_ or DT_).
+// The flag that stands for `alignment` in a family of styles (ES_ or DT_).
 constexpr unsigned AlignmentFlag(Alignment alignment, unsigned left, unsigned right,
                                  unsigned center) {
   return alignment == Alignment::kRight ? right : alignment == Alignment::kCenter ? center : left;
 }
-
-// Static text that wraps within its box and takes no focus.
-class Label : public Control {
- public:
-  Label(const Placement& placement, std::wstring_view caption,
-        Alignment alignment = Alignment::kLeft);
-};
 
 // A single-line text box. Read-only boxes keep the look of an editable one.
 class TextBox : public Control {

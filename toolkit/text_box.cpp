@@ -1,10 +1,6 @@
-#include "toolkit/label.h"
+#include "toolkit/text_box.h"
 
 namespace toolkit {
-
-Label::Label(const Placement& placement, std::wstring_view caption, Alignment alignment)
-    : Control(placement, L"STATIC", caption,
-              WS_VISIBLE | AlignmentFlag(alignment, SS_LEFT, SS_RIGHT, SS_CENTER)) {}
 
 TextBox::TextBox(const Placement& placement, std::wstring_view text, Alignment alignment,
                  bool read_only)
