@@ -118,7 +118,8 @@ Form1::Form1(toolkit::Application& app, Module1& module)
                 toolkit::DrawnLabelStyle{});
           },
           kLabel1.size()),
-      Text1(InFrame(form_, 1, {120, 600, 735, 495}), L"0", toolkit::Alignment::kRight, true),
+      Text1(InFrame(form_, 1, {120, 600, 735, 495}), L"0", toolkit::Alignment::kRight, true,
+            text1_font_.get()),
       Command1(InFrame(form_, 1, {2280, 1560, 1215, 375}), L"今チェック"),
       Command2(Placement{form_, {1920, 2760, 1095, 375}}, L"元に戻す"),
       Command3(
@@ -134,7 +135,6 @@ Form1::Form1(toolkit::Application& app, Module1& module)
       Timer1(form_),
       hide_key_(form_.hwnd(), kHideKey, kHotKeyModifiers, VK_DOWN),
       restore_key_(form_.hwnd(), kRestoreKey, kHotKeyModifiers, VK_UP) {
-  Text1.SetFont(text1_font_.get());
   form_.FitClientArea();
 
   toolkit::SetTabOrder({&Picture1(0), &Picture2, &List1, &Frame1(0), &Picture3, &Frame1(1), &Text1,

@@ -6,7 +6,7 @@
 namespace toolkit {
 
 Control::Control(const Placement& placement, const wchar_t* window_class, std::wstring_view text,
-                 DWORD style, DWORD ex_style)
+                 DWORD style, DWORD ex_style, HFONT font)
     : form_(placement.form),
       position_{placement.origin_left + placement.position.left,
                 placement.origin_top + placement.position.top, placement.position.width,
@@ -21,7 +21,7 @@ Control::Control(const Placement& placement, const wchar_t* window_class, std::w
                                 top, right - left, bottom - top, form_.hwnd(), nullptr,
                                 form_.app().instance(), nullptr));
   SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetFont(form_.app().ui_font());
+  SendMessageW(hwnd(), WM_SETFONT, WPARAM(font ? font : form_.app().ui_font()), FALSE);
 }
 
 Control* Control::FromWindow(HWND window) {
@@ -35,8 +35,6 @@ void Control::SetText(std::wstring_view text) {
 }
 
 bool Control::Visible() const { return GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE; }
-
-void Control::SetFont(HFONT font) { SendMessageW(hwnd(), WM_SETFONT, WPARAM(font), TRUE); }
 
 void SetTabOrder(std::initializer_list<const Control*> controls) {
   HWND previous = HWND_TOP;

@@ -50,7 +50,6 @@ class Control {
 
   void SetText(std::wstring_view text);
   bool Visible() const;
-  void SetFont(HFONT font);
 
   static Control* FromWindow(HWND window);
 
@@ -59,8 +58,9 @@ class Control {
   virtual void OnScroll(WORD /*code*/) {}
 
  protected:
+  // `font`: the application's when null. Set once: a control measures each font it is given.
   Control(const Placement& placement, const wchar_t* window_class, std::wstring_view text,
-          DWORD style, DWORD ex_style = 0);
+          DWORD style, DWORD ex_style = 0, HFONT font = nullptr);
 
  private:
   Form& form_;

@@ -15,7 +15,9 @@ constexpr unsigned AlignmentFlag(Alignment alignment, unsigned left, unsigned ri
 // A single-line text box. Read-only boxes keep the look of an editable one.
 class TextBox : public Control {
  public:
-  TextBox(const Placement& placement, std::wstring_view text, Alignment alignment, bool read_only);
+  // `font`: the application's when null.
+  TextBox(const Placement& placement, std::wstring_view text, Alignment alignment, bool read_only,
+          HFONT font = nullptr);
 };
 
 }  // namespace toolkit
