@@ -26,6 +26,15 @@ struct PlacedText {
   const wchar_t* text;
 };
 
+// How text lines up in its box.
+enum class Alignment { kLeft, kRight, kCenter };
+
+// The flag that stands for `alignment` in a family of styles (ES_ or DT_).
+constexpr unsigned AlignmentFlag(Alignment alignment, unsigned left, unsigned right,
+                                 unsigned center) {
+  return alignment == Alignment::kRight ? right : alignment == Alignment::kCenter ? center : left;
+}
+
 // Where a control sits: on its form, with its position relative to the form's client area or to
 // a frame drawn on it. Frames do not own their controls: every control is a child of the form,
 // so the tab order is the creation order across frames.

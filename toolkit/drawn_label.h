@@ -5,7 +5,6 @@
 
 #include "toolkit/drawn_element.h"
 #include "toolkit/handles.h"
-#include "toolkit/text_box.h"
 #include "toolkit/mouse.h"
 
 namespace toolkit {
