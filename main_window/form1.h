@@ -12,11 +12,11 @@
 #include "toolkit/drawn_label.h"
 #include "toolkit/form.h"
 #include "toolkit/hot_key.h"
-#include "toolkit/text_box.h"
 #include "toolkit/list_box.h"
 #include "toolkit/menu.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/scroll_bar.h"
+#include "toolkit/text_box.h"
 #include "toolkit/timer.h"
 
 namespace velamo {
