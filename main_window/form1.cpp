@@ -69,24 +69,24 @@ Form1::Form1(toolkit::Application& app, Module1& module)
       crosshair_cursor_(LoadCrosshair(app, GetSystemMetrics(SM_CXCURSOR))),
       text1_font_(toolkit::CreatePointFont(
           app.twips(), {.face = L"ＭＳ Ｐゴシック", .points = 15.75, .charset = SHIFTJIS_CHARSET})),
-      form_(app, {.caption = L"Velamo",
-                  .client_width = kClientWidth,
-                  .client_height = kClientHeight,
-                  .menu_bar = true}),
-      IconMenu(form_, toolkit::Menu::Kind::kPopupOnly),
+      IconMenu(app, toolkit::Menu::Kind::kPopupOnly),
       IconMenu_MainResize(IconMenu, L"表示(&V)"),
       IconMenu_Resize(IconMenu, L"元のサイズに戻す(&R)"),
       IconMenu_ResizeIndex(IconMenu_Resize, L"全て(&A)",
                            [this](std::int16_t index) { IconMenu_ResizeIndex_Click(index); }),
       IconMenu_Line(IconMenu, L"-"),
       IconMenu_Exit(IconMenu, L"終了(&X)"),
-      IconMenu_Sub(form_, toolkit::Menu::Kind::kPopupOnly),
+      IconMenu_Sub(app, toolkit::Menu::Kind::kPopupOnly),
       IconMenu_Sub_Resize(IconMenu_Sub, L"元のサイズに戻す(&R)"),
-      MenuBar(form_, toolkit::Menu::Kind::kBar),
+      MenuBar(app, toolkit::Menu::Kind::kBar),
       Menu_File(MenuBar, L"ファイル(&F)"),
       Menu_File_Exit(Menu_File, L"終了(&X)"),
       Menu_Help(MenuBar, L"ヘルプ(&H)"),
       Menu_Help_About(Menu_Help, L"バージョン情報(&A)"),
+      form_(app, {.caption = L"Velamo",
+                  .client_width = kClientWidth,
+                  .client_height = kClientHeight,
+                  .menu_bar = &MenuBar}),
       Picture1(
           [this](std::int16_t index) {
             auto box = std::make_unique<toolkit::PictureBox>(
@@ -135,8 +135,6 @@ Form1::Form1(toolkit::Application& app, Module1& module)
       Timer1(form_),
       hide_key_(form_.hwnd(), kHideKey, kHotKeyModifiers, VK_DOWN),
       restore_key_(form_.hwnd(), kRestoreKey, kHotKeyModifiers, VK_UP) {
-  form_.FitClientArea();
-
   toolkit::SetTabOrder({&Picture1(0), &Picture2, &List1, &Frame1(0), &Picture3, &Frame1(1), &Text1,
                         &Command1, &Command2, &Command3(0), &VScroll1});
 

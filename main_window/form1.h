@@ -31,12 +31,33 @@ inline constexpr UINT kHideWindowMessage = WM_APP;
 // The main window: the list of hidden windows, the crosshair picker, the scan controls, the
 // menu bar, the tray pop-up menus and the invisible boxes that receive tray notifications.
 class Form1 : public MainWindowPort {
-  // Declared first: the window and what it shows outlive its controls and menus.
+  // Declared first: the window and what it shows outlive its controls.
   Module1& module_;
   toolkit::Application& app_;
   toolkit::UniqueCursor crosshair_picture_;
   toolkit::UniqueCursor crosshair_cursor_;
   toolkit::UniqueFont text1_font_;
+
+ public:
+  // Before the window, which is made with its menu bar complete.
+  // Tray pop-up menus (never in the menu bar).
+  toolkit::Menu IconMenu;
+  toolkit::MenuItem IconMenu_MainResize;
+  toolkit::Menu IconMenu_Resize;
+  toolkit::MenuItemArray IconMenu_ResizeIndex;
+  toolkit::MenuItem IconMenu_Line;
+  toolkit::MenuItem IconMenu_Exit;
+  toolkit::Menu IconMenu_Sub;
+  toolkit::MenuItem IconMenu_Sub_Resize;
+
+  // The menu bar.
+  toolkit::Menu MenuBar;
+  toolkit::Menu Menu_File;
+  toolkit::MenuItem Menu_File_Exit;
+  toolkit::Menu Menu_Help;
+  toolkit::MenuItem Menu_Help_About;
+
+ private:
   toolkit::Form form_;
 
  public:
@@ -60,23 +81,6 @@ class Form1 : public MainWindowPort {
   void ReportTableFull() override;
 
   toolkit::Form& form() { return form_; }
-
-  // Tray pop-up menus (never in the menu bar).
-  toolkit::Menu IconMenu;
-  toolkit::MenuItem IconMenu_MainResize;
-  toolkit::Menu IconMenu_Resize;
-  toolkit::MenuItemArray IconMenu_ResizeIndex;
-  toolkit::MenuItem IconMenu_Line;
-  toolkit::MenuItem IconMenu_Exit;
-  toolkit::Menu IconMenu_Sub;
-  toolkit::MenuItem IconMenu_Sub_Resize;
-
-  // The menu bar.
-  toolkit::Menu MenuBar;
-  toolkit::Menu Menu_File;
-  toolkit::MenuItem Menu_File_Exit;
-  toolkit::Menu Menu_Help;
-  toolkit::MenuItem Menu_Help_About;
 
   toolkit::ControlArray<toolkit::PictureBox> Picture1;
   toolkit::PictureBox Picture2;

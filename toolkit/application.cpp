@@ -1,5 +1,6 @@
 #include "toolkit/application.h"
 
+#include <utility>
 #include <vector>
 
 #include "toolkit/form.h"
@@ -57,6 +58,22 @@ void Application::FormLoaded(Form&) { ++loaded_forms_; }
 
 void Application::FormUnloaded(Form&) {
   if (--loaded_forms_ == 0) PostQuitMessage(0);
+}
+
+UINT Application::AddCommand(std::function<void()> handler) {
+  const UINT id = next_command_++;
+  commands_.emplace(id, std::move(handler));
+  return id;
+}
+
+void Application::RemoveCommand(UINT id) { commands_.erase(id); }
+
+void Application::RunCommand(UINT id) {
+  const auto found = commands_.find(id);
+  if (found == commands_.end()) return;
+  // Copied: the handler may remove its own menu item.
+  const std::function<void()> handler = found->second;
+  if (handler) handler();
 }
 
 std::wstring ApplicationPath() {

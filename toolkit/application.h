@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <string>
 
 #include "toolkit/handles.h"
@@ -37,6 +39,12 @@ class Application {
   // Dispatches one message: keyboard navigation for the form it belongs to, then the window.
   void DispatchOne(MSG& message);
 
+  // Commands chosen from menus reach their handlers through ids allotted here, so that a menu
+  // is complete before the form that shows it is made.
+  UINT AddCommand(std::function<void()> handler);
+  void RemoveCommand(UINT id);
+  void RunCommand(UINT id);
+
  private:
   HINSTANCE instance_;
   Twips twips_;
@@ -44,6 +52,8 @@ class Application {
   UniqueIcon large_icon_;
   UniqueIcon small_icon_;
   int loaded_forms_ = 0;
+  UINT next_command_ = 100;
+  std::map<UINT, std::function<void()>> commands_;
 };
 
 // The directory of the running executable: "C:\" at a drive root, without a trailing

@@ -1,6 +1,7 @@
 #include "toolkit/form.h"
 
 #include "toolkit/control.h"
+#include "toolkit/menu.h"
 #include "toolkit/timer.h"
 
 namespace toolkit {
@@ -31,16 +32,19 @@ Form::Form(Application& app, const FormStyle& style) : app_(app), style_(style) 
   RegisterFormClass(app_);
   const DWORD ex_style = WS_EX_CONTROLPARENT | (style_.show_in_taskbar ? WS_EX_APPWINDOW : 0) |
                          (style_.dialog_frame ? WS_EX_DLGMODALFRAME : 0);
-  // Made at its size: every later change of a window's frame costs a full layout pass.
+  // Made at its size and with its menu bar: every later change of a window's frame costs a
+  // full layout pass.
+  const HMENU bar = style_.menu_bar ? style_.menu_bar->handle() : nullptr;
   RECT frame{0, 0, app_.twips().ToPixels(style_.client_width),
              app_.twips().ToPixels(style_.client_height)};
-  AdjustWindowRectEx(&frame, kFormStyle, style_.menu_bar, ex_style);
+  AdjustWindowRectEx(&frame, kFormStyle, bar != nullptr, ex_style);
   window_.reset(CreateWindowExW(ex_style, kFormClass, style_.caption.c_str(), kFormStyle,
                                 CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                                frame.bottom - frame.top, nullptr, nullptr, app_.instance(),
-                                nullptr));
+                                frame.bottom - frame.top, nullptr, bar, app_.instance(), nullptr));
   SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::WindowProc));
+  if (style_.menu_bar) style_.menu_bar->ShownIn(hwnd());
+  FitClientArea();
   // A dialog frame shows the class's icon in its caption only when the window has it too.
   if (style_.dialog_frame) {
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, LPARAM(app_.large_icon()));
@@ -51,7 +55,7 @@ Form::Form(Application& app, const FormStyle& style) : app_(app), style_(style) 
 
 Form::~Form() {
   // The menu bar belongs to its Menu object, not to the window.
-  SetMenu(hwnd(), nullptr);
+  if (style_.menu_bar) style_.menu_bar->ShownIn(nullptr);
   if (loaded_) app_.FormUnloaded(*this);
 }
 
@@ -63,14 +67,7 @@ Form* Form::FromWindow(HWND window) {
   return reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-void Form::SetMenuBar(HMENU bar) {
-  menu_bar_ = bar;
-  if (!bar || IsWindowVisible(hwnd())) SetMenu(hwnd(), bar);
-}
-
 void Form::FitClientArea() {
-  // Attached complete, the bar is measured once.
-  if (GetMenu(hwnd()) != menu_bar_) SetMenu(hwnd(), menu_bar_);
   const int width = app_.twips().ToPixels(style_.client_width);
   const int height = app_.twips().ToPixels(style_.client_height);
   // The frame was made for a one-line bar or none; a bar that wraps takes more.
@@ -137,22 +134,6 @@ void Form::FocusFirstControl() {
   if (HWND first = GetNextDlgTabItem(hwnd(), nullptr, FALSE)) SetFocus(first);
 }
 
-UINT Form::AddCommand(std::function<void()> handler) {
-  const UINT id = next_command_++;
-  commands_.emplace(id, std::move(handler));
-  return id;
-}
-
-void Form::RemoveCommand(UINT id) { commands_.erase(id); }
-
-void Form::RunCommand(UINT id) {
-  const auto found = commands_.find(id);
-  if (found == commands_.end()) return;
-  // Copied: the handler may remove its own menu item.
-  const std::function<void()> handler = found->second;
-  if (handler) handler();
-}
-
 void Form::PopupMenu(HMENU menu, UINT flags) {
   POINT at;
   GetCursorPos(&at);
@@ -161,7 +142,7 @@ void Form::PopupMenu(HMENU menu, UINT flags) {
   const UINT chosen =
       TrackPopupMenuEx(menu, flags | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, hwnd(), nullptr);
   PostMessageW(hwnd(), WM_NULL, 0, 0);
-  if (chosen != 0) RunCommand(chosen);
+  if (chosen != 0) app_.RunCommand(chosen);
 }
 
 void Form::AddTimer(UINT_PTR id, Timer& timer) { timers_[id] = &timer; }
@@ -194,7 +175,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
           control->OnCommand(BN_CLICKED);
         }
       } else if (HIWORD(wparam) == 0) {
-        RunCommand(LOWORD(wparam));
+        app_.RunCommand(LOWORD(wparam));
       }
       return 0;
     case WM_VSCROLL:

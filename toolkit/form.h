@@ -14,6 +14,7 @@
 
 namespace toolkit {
 
+class Menu;
 class Timer;
 
 // Why a form is being unloaded, as the query-unload event reports it.
@@ -28,7 +29,7 @@ struct FormStyle {
   int client_height = 0;
   bool show_in_taskbar = true;
   bool dialog_frame = false;  // the frame of a dialog box
-  bool menu_bar = false;      // made with room for a one-line menu bar, to come
+  Menu* menu_bar = nullptr;   // complete: the window is made with it
 };
 
 // A top-level window with a fixed single frame, no minimize or maximize button and a close box.
@@ -54,11 +55,6 @@ class Form {
   // the application (the last form ends the program). Returns whether the form unloaded.
   bool Unload(UnloadReason reason = kUnloadFromCode);
 
-  // The menu bar (none for null): a hidden form shows it from the next FitClientArea on.
-  void SetMenuBar(HMENU bar);
-  // Attaches the menu bar and makes the client area exactly the style's size below it.
-  void FitClientArea();
-
   // What is drawn on the form's own surface.
   DrawnSurface& drawn() { return drawn_; }
   // The pointer moved over the form's own surface: not over a control or a drawn element that
@@ -74,9 +70,6 @@ class Form {
   using MessageHandler = std::function<void(WPARAM wparam, LPARAM lparam)>;
   void OnMessage(UINT message, MessageHandler handler);
 
-  // Commands chosen from menus reach their handlers through ids allotted here.
-  UINT AddCommand(std::function<void()> handler);
-  void RemoveCommand(UINT id);
   // Pops up `menu` at the mouse pointer and runs the chosen command, if any, after it closes.
   void PopupMenu(HMENU menu, UINT flags);
 
@@ -88,7 +81,7 @@ class Form {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
-  void RunCommand(UINT id);
+  void FitClientArea();
   void FocusFirstControl();
 
   Application& app_;
@@ -98,11 +91,8 @@ class Form {
   DrawnSurface drawn_{*this};
   bool loaded_ = true;
   bool shown_once_ = false;
-  HMENU menu_bar_ = nullptr;
   HWND modal_owner_ = nullptr;
   HWND saved_focus_ = nullptr;
-  UINT next_command_ = 100;
-  std::map<UINT, std::function<void()>> commands_;
   std::map<UINT_PTR, Timer*> timers_;
   std::map<UINT, MessageHandler> message_handlers_;
 };

@@ -1,6 +1,6 @@
 #include "toolkit/menu.h"
 
-#include "toolkit/form.h"
+#include "toolkit/application.h"
 
 namespace toolkit {
 namespace {
@@ -14,13 +14,11 @@ int SubmenuPosition(HMENU menu, HMENU submenu) {
 
 }  // namespace
 
-Menu::Menu(Form& form, Kind kind)
-    : form_(form), kind_(kind), menu_(kind == Kind::kBar ? CreateMenu() : CreatePopupMenu()) {
-  if (kind_ == Kind::kBar) form_.SetMenuBar(handle());
-}
+Menu::Menu(Application& app, Kind kind)
+    : app_(app), menu_(kind == Kind::kBar ? CreateMenu() : CreatePopupMenu()) {}
 
 Menu::Menu(Menu& parent, std::wstring_view caption)
-    : form_(parent.form_), parent_(&parent), menu_(CreatePopupMenu()) {
+    : app_(parent.app_), parent_(&parent), menu_(CreatePopupMenu()) {
   AppendMenuW(parent.handle(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(handle()),
               std::wstring(caption).c_str());
   parent.Refresh();
@@ -30,9 +28,15 @@ Menu::~Menu() {
   // Detached first, so that only this object destroys the menu.
   if (parent_) {
     RemoveMenu(parent_->handle(), SubmenuPosition(parent_->handle(), handle()), MF_BYPOSITION);
-  } else if (kind_ == Kind::kBar) {
-    form_.SetMenuBar(nullptr);
+  } else {
+    ShownIn(nullptr);
   }
+}
+
+void Menu::ShownIn(HWND window) {
+  // Taken back from the window, so that only this object destroys the menu.
+  if (window_ && window_ != window) SetMenu(window_, nullptr);
+  window_ = window;
 }
 
 void Menu::SetEnabled(bool enabled) {
@@ -43,9 +47,9 @@ void Menu::SetEnabled(bool enabled) {
 }
 
 void Menu::Refresh() const {
-  // A hidden form lays its bar out once, when it attaches it; each DrawMenuBar is a layout
-  // pass of the whole frame.
-  if (kind_ == Kind::kBar && IsWindowVisible(form_.hwnd())) DrawMenuBar(form_.hwnd());
+  // A hidden form lays its bar out when it shows; each DrawMenuBar is a layout pass of the
+  // whole frame.
+  if (window_ && IsWindowVisible(window_)) DrawMenuBar(window_);
 }
 
 int MenuPosition(HMENU menu, UINT id) {
@@ -56,7 +60,7 @@ int MenuPosition(HMENU menu, UINT id) {
 }
 
 MenuItem::MenuItem(Menu& parent, std::wstring_view caption, int position)
-    : parent_(parent), id_(parent.form().AddCommand([this] {
+    : parent_(parent), id_(parent.app().AddCommand([this] {
         if (Click) Click();
       })) {
   const bool separator = caption == L"-";
@@ -74,7 +78,7 @@ MenuItem::MenuItem(Menu& parent, std::wstring_view caption, int position)
 
 MenuItem::~MenuItem() {
   DeleteMenu(parent_.handle(), id_, MF_BYCOMMAND);
-  parent_.form().RemoveCommand(id_);
+  parent_.app().RemoveCommand(id_);
   parent_.Refresh();
 }
 

@@ -10,14 +10,14 @@
 
 namespace toolkit {
 
-class Form;
+class Application;
 
 // A list of menu items: the form's menu bar, a drop-down or submenu with an entry in its parent,
 // or a menu that only ever pops up.
 class Menu {
  public:
   enum class Kind { kBar, kPopupOnly };
-  Menu(Form& form, Kind kind);
+  Menu(Application& app, Kind kind);
   // A submenu entered from `parent` through an item captioned `caption`.
   Menu(Menu& parent, std::wstring_view caption);
   ~Menu();
@@ -25,17 +25,20 @@ class Menu {
   Menu& operator=(const Menu&) = delete;
 
   HMENU handle() const { return menu_.get(); }
-  Form& form() const { return form_; }
+  Application& app() const { return app_; }
+  // The window made with this bar (none for null), redrawn after each change while visible; the
+  // bar leaves it when this object goes.
+  void ShownIn(HWND window);
   // Enables or disables this menu's entry in its parent.
   void SetEnabled(bool enabled);
   // Redraws the bar after a change to its entries.
   void Refresh() const;
 
  private:
-  Form& form_;
+  Application& app_;
   Menu* parent_ = nullptr;
-  Kind kind_ = Kind::kPopupOnly;
   UniqueMenu menu_;
+  HWND window_ = nullptr;
 };
 
 // A command in a menu; the caption "-" makes a separator line.
