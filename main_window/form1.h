@@ -39,7 +39,8 @@ class Form1 : public MainWindowPort {
   toolkit::UniqueFont text1_font_;
 
  public:
-  // Before the window, which is made with its menu bar complete.
+  // The menus come before the window, which is made with its menu bar complete.
+
   // Tray pop-up menus (never in the menu bar).
   toolkit::Menu IconMenu;
   toolkit::MenuItem IconMenu_MainResize;
