@@ -47,8 +47,8 @@ void Menu::SetEnabled(bool enabled) {
 }
 
 void Menu::Refresh() const {
-  // A hidden form lays its bar out when it shows; each DrawMenuBar is a layout pass of the
-  // whole frame.
+  // Only a visible bar is redrawn: each DrawMenuBar is a layout pass of the whole frame, and a
+  // bar is complete before the window made with it.
   if (window_ && IsWindowVisible(window_)) DrawMenuBar(window_);
 }
 
