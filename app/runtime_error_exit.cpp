@@ -13,18 +13,29 @@
 namespace velamo {
 namespace {
 
-// The crash filter and the library's error paths get no context of their own.
-struct Running {
+// What an error must give back first. The crash filter and the library's error paths get no
+// context of their own.
+struct GiveBack {
   Module1* module = nullptr;
   MinimizeButtonHook* hook = nullptr;
-} running;
+} give_back_on_error;
+
+BOOL CALLBACK DisableIfOurs(HWND window, LPARAM) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId()) EnableWindow(window, FALSE);
+  return TRUE;
+}
 
 [[noreturn]] void End(const std::wstring& message) {
   // Taken first: an error while restoring must not restore again.
-  const Running ending = std::exchange(running, {});
+  const GiveBack ending = std::exchange(give_back_on_error, {});
   if (ending.hook) ending.hook->Stop();
   // Nothing is hidden after this, not even by the timer while the report is open.
   if (ending.module) ending.module->RestoreEverythingForExit();
+  // The error may have arisen on another thread than the windows': a task-modal box would leave
+  // them usable.
+  EnumWindows(DisableIfOurs, 0);
   toolkit::MsgBox(nullptr, message, MB_OK | MB_ICONERROR | MB_TASKMODAL, L"Velamo");
   ExitProcess(1);
 }
@@ -34,7 +45,7 @@ LONG WINAPI OnCrash(EXCEPTION_POINTERS*) { EndOnUnexpectedError(); }
 }  // namespace
 
 void RestoreOnFatalError(Module1& module, MinimizeButtonHook& hook) {
-  running = {&module, &hook};
+  give_back_on_error = {&module, &hook};
   SetUnhandledExceptionFilter(OnCrash);
 }
 

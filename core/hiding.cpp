@@ -70,6 +70,13 @@ bool Module1::IsShellWindow(Handle window) {
          name == "Shell_SecondaryTrayWnd";
 }
 
+bool Module1::Hideable(Handle window) {
+  // Our own windows stay, the About window too: it is owned, so no climb from it meets the main
+  // window.
+  const std::uint32_t process = os_.GetWindowThreadProcessId(window);
+  return process != 0 && process != os_.GetCurrentProcessId() && !IsShellWindow(window);
+}
+
 Index Module1::EntryOf(Handle window) const {
   for (Index i = 1; i <= UpperBound(); ++i) {
     if (HiddenList[i].Wnd == window) return i;
@@ -90,9 +97,22 @@ void Module1::HideChosenWindow(Handle window) {
   for (Handle parent = os_.GetParent(window); parent != 0; parent = os_.GetParent(window)) {
     window = parent;
   }
-  // Nothing under the pointer, our own window and its controls, or the shell: nothing to hide.
-  if (window == 0 || window == form1_->WindowHandle() || IsShellWindow(window)) return;
-  if (HiddenAgain(window)) return;
+  if (!HiddenAgain(window)) HideAndList(window);
+}
+
+void Module1::HideAtMinimizeButton(Handle window) {
+  // Chosen on the mouse hook's thread a moment ago: by now the window may be gone, hidden, held
+  // or changed. Only a visible window's style says anything.
+  const std::uint32_t style = os_.GetWindowLongA(window, kGwlStyle);
+  if (!os_.IsWindowVisible(window) || (style & kWsChild) || !(style & kWsMinimizeBox) ||
+      (style & kWsDisabled) || EntryOf(window) != 0) {
+    return;
+  }
+  HideAndList(window);
+}
+
+void Module1::HideAndList(Handle window) {
+  if (ending_ || !Hideable(window)) return;
   if (!HideWindowByHandle(window)) {
     form1_->ReportTableFull();
     return;
@@ -106,7 +126,7 @@ std::int32_t Module1::EnumHideProc(Handle hwnd, std::int32_t /*lparam*/) {
   const bool visible = os_.IsWindowVisible(hwnd) != 0;
   const bool minimized = os_.IsIconic(hwnd) != 0;
   const bool other_than_main = hwnd != form1_->WindowHandle();
-  if (!(visible && minimized && other_than_main) || IsShellWindow(hwnd)) return kContinue;
+  if (!(visible && minimized && other_than_main) || !Hideable(hwnd)) return kContinue;
   if (HiddenAgain(hwnd)) return kContinue;
   if (n > kMaxHidden) {
     scan_refused_ = true;

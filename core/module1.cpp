@@ -38,6 +38,8 @@ TrayRecord& Module1::StoredTray(Index index) {
 }
 
 bool Module1::TrayAdd(Index index, Handle wnd, Handle icon, std::u16string_view tip) {
+  // No icon comes back once the program is ending, while its last message is still open.
+  if (ending_) return false;
   TrayRecord& stored = StoredTray(index);
   stored = MakeTrayRecord(index, wnd, icon, tip);
   const bool added = os_.Shell_NotifyIconA(kNimAdd, AnsiTrayRecord(stored, os_));

@@ -49,10 +49,13 @@ class Module1 {
   // The icon shown for `window`: its class's small icon, else its large one, else the fallback.
   Handle GetWindowIcon(Handle window);
 
-  // Hides the window a user pointed at (the crosshair's drop, the hide key, a right click on a
-  // minimize button): the top of its parent and owner chain, unless that is nothing, the main
-  // window or the shell, or is hidden already; lists its title.
+  // Hides the window a user pointed at (the crosshair's drop, the hide key): the top of its parent
+  // and owner chain, unless that is nothing, ours or the shell's; lists its title. A window held
+  // already that showed itself again goes back under its own entry.
   void HideChosenWindow(Handle window);
+  // Hides `window`, whose minimize button was right-clicked, if it still is a visible top-level
+  // window whose minimize button works and that no entry holds.
+  void HideAtMinimizeButton(Handle window);
 
   // One automatic scan: hides every visible, minimized top-level window but the main window and
   // rebuilds the list when it hid any. A full table is reported once until it has room again.
@@ -102,6 +105,11 @@ class Module1 {
   void HideAs(Index n, Handle window, const std::u16string& title);
   // The desktop and the taskbars with their notification area: never hidden.
   bool IsShellWindow(Handle window);
+  // Whether a way in may hide `window`: an existing window of another program than ours, and not
+  // the shell's.
+  bool Hideable(Handle window);
+  // Hides a window a user chose, when it is hideable, and lists it; a full table is reported.
+  void HideAndList(Handle window);
   // The entry that holds `window`, or 0.
   Index EntryOf(Handle window) const;
   // Hides `window` again if an entry holds it; returns whether one does.

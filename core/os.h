@@ -16,6 +16,10 @@ inline constexpr int kSwHide = 0;
 inline constexpr int kSwShowNormal = 1;
 inline constexpr int kSwShowMaximized = 3;
 inline constexpr int kSwRestore = 9;
+inline constexpr int kGwlStyle = -16;
+inline constexpr std::uint32_t kWsChild = 0x40000000;
+inline constexpr std::uint32_t kWsDisabled = 0x08000000;
+inline constexpr std::uint32_t kWsMinimizeBox = 0x00020000;
 
 // The operating-system calls the shared procedures make, kept narrow so the procedures can run
 // against a recording fake. Each call mirrors the Win32 function it is named after.
@@ -53,6 +57,10 @@ class Os {
   virtual int IsWindowVisible(Handle window) = 0;
   virtual int IsIconic(Handle window) = 0;
   virtual Handle GetParent(Handle window) = 0;
+  virtual std::uint32_t GetWindowLongA(Handle window, int index) = 0;
+  // The process that made `window`, 0 for no window.
+  virtual std::uint32_t GetWindowThreadProcessId(Handle window) = 0;
+  virtual std::uint32_t GetCurrentProcessId() = 0;
   // Calls `callback` for each top-level window until it returns 0.
   virtual int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) = 0;
 

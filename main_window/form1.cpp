@@ -44,8 +44,8 @@ constexpr wchar_t kTableFullMessage[] =
     L"いくつかのウインドウを元に戻してから、もう一度お試しください。";
 
 enum HotKeyId { kHideKey = 1, kRestoreKey };
-// Chords that neither Windows nor graphics drivers take; held down, they act once.
-constexpr UINT kHotKeyModifiers = MOD_CONTROL | MOD_ALT | MOD_SHIFT | MOD_NOREPEAT;
+// Chords that neither Windows nor graphics drivers take.
+constexpr UINT kHotKeyModifiers = MOD_CONTROL | MOD_ALT | MOD_SHIFT;
 
 // Tray callback boxes: invisible, one per registered icon.
 constexpr TwipsRect kCallbackBox = {0, 0, 15, 15};
@@ -133,8 +133,8 @@ Form1::Form1(toolkit::Application& app, Module1& module)
       VScroll1(InFrame(form_, 1, {840, 600, 255, 495}),
                {.min = 500, .max = 0, .small_change = 1, .large_change = 1}, 0),
       Timer1(form_),
-      hide_key_(form_.hwnd(), kHideKey, kHotKeyModifiers, VK_DOWN),
-      restore_key_(form_.hwnd(), kRestoreKey, kHotKeyModifiers, VK_UP) {
+      hide_key_(form_, kHideKey, kHotKeyModifiers, VK_DOWN, [this] { HideKey_Pressed(); }),
+      restore_key_(form_, kRestoreKey, kHotKeyModifiers, VK_UP, [this] { RestoreKey_Pressed(); }) {
   toolkit::SetTabOrder({&Picture1(0), &Picture2, &List1, &Frame1(0), &Picture3, &Frame1(1), &Text1,
                         &Command1, &Command2, &Command3(0), &VScroll1});
 
@@ -148,11 +148,11 @@ Form1::Form1(toolkit::Application& app, Module1& module)
                   [this](WPARAM, LPARAM) { module_.RegisterIconsAgain(); });
   form_.OnMessage(RegisterWindowMessageW(kBringUpMessage), [this](WPARAM, LPARAM) { BringUp(); });
   form_.OnMessage(WM_HOTKEY, [this](WPARAM id, LPARAM) {
-    if (id == kHideKey) HideKey_Pressed();
-    if (id == kRestoreKey) RestoreKey_Pressed();
+    if (id == kHideKey) hide_key_.OnHotKey();
+    if (id == kRestoreKey) restore_key_.OnHotKey();
   });
   form_.OnMessage(kHideWindowMessage, [this](WPARAM window, LPARAM) {
-    module_.HideChosenWindow(ToHandle(reinterpret_cast<HWND>(window)));
+    module_.HideAtMinimizeButton(ToHandle(reinterpret_cast<HWND>(window)));
   });
   Command1.Click = [this] { Command1_Click(); };
   Command2.Click = [this] { Command2_Click(); };

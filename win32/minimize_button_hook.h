@@ -6,9 +6,9 @@
 
 namespace velamo {
 
-// Watches the whole session's mouse for a right click on a window's minimize button: the click
-// goes to no program, and `message` is posted to `notify` with the window as wParam. A thread of
-// its own takes the mouse, so that the pointer never waits for our interface.
+// Watches the whole session's mouse for a right click on a window's working minimize button: the
+// click goes to no program, and `message` is posted to `notify` with the window as wParam. A
+// thread of its own takes the mouse, so that the pointer never waits for our interface.
 class MinimizeButtonHook {
  public:
   MinimizeButtonHook(HWND notify, UINT message);
@@ -16,6 +16,8 @@ class MinimizeButtonHook {
   MinimizeButtonHook(const MinimizeButtonHook&) = delete;
   MinimizeButtonHook& operator=(const MinimizeButtonHook&) = delete;
 
+  // Whether the right click is watched: the hook's thread and its hook could be made.
+  bool Running() const;
   // Takes the hook out; from any thread, the hook's own included (an error there ends us).
   void Stop();
 

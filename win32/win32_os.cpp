@@ -112,6 +112,18 @@ int Win32Os::IsIconic(Handle window) { return ::IsIconic(FromHandle<HWND>(window
 
 Handle Win32Os::GetParent(Handle window) { return ToHandle(::GetParent(FromHandle<HWND>(window))); }
 
+std::uint32_t Win32Os::GetWindowLongA(Handle window, int index) {
+  return ::GetWindowLongA(FromHandle<HWND>(window), index);
+}
+
+std::uint32_t Win32Os::GetWindowThreadProcessId(Handle window) {
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(FromHandle<HWND>(window), &process);
+  return process;
+}
+
+std::uint32_t Win32Os::GetCurrentProcessId() { return ::GetCurrentProcessId(); }
+
 int Win32Os::EnumWindows(const std::function<std::int32_t(Handle window)>& callback) {
   return ::EnumWindows(EnumProc, reinterpret_cast<LPARAM>(&callback));
 }

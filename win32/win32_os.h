@@ -26,6 +26,9 @@ class Win32Os : public Os {
   int IsWindowVisible(Handle window) override;
   int IsIconic(Handle window) override;
   Handle GetParent(Handle window) override;
+  std::uint32_t GetWindowLongA(Handle window, int index) override;
+  std::uint32_t GetWindowThreadProcessId(Handle window) override;
+  std::uint32_t GetCurrentProcessId() override;
   int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) override;
   Handle LoadCursorA(Handle instance, int resource) override;
   Handle SetCursor(Handle cursor) override;

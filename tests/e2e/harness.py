@@ -21,6 +21,7 @@ _machine = struct.unpack_from("<H", _header, struct.unpack_from("<I", _header, 0
 POINTER = 8 if _machine == 0x8664 else 4
 ARTIFACTS = Path(os.environ.get("VELAMO_ARTIFACTS", "artifacts"))
 WS_OVERLAPPEDWINDOW, WS_VISIBLE, WS_CHILD, WS_POPUP = 0xCF0000, 0x10000000, 0x40000000, 0x80000000
+WS_MINIMIZEBOX = 0x20000
 SW_MINIMIZE, SW_MAXIMIZE, SW_SHOWMINNOACTIVE = 6, 3, 7
 GW_HWNDNEXT, GW_CHILD = 2, 5
 HTCAPTION, HTMINBUTTON, HTCLOSE = 2, 8, 20

@@ -24,11 +24,25 @@ class HardeningTest(VelamoTest):
         self.click_icon(0)
         self.wait_shown(hung)
 
-    def test_a_crash_shows_every_window_and_hides_nothing_more(self):
+    def test_a_minimize_buttons_window_closed_while_velamo_is_busy_gets_no_entry(self):
+        t = self.targets()
+        minimized = [t.new_window(f"M{i}") for i in range(100)]
+        for hwnd in minimized:
+            t("ShowWindow", hwnd, SW_MINIMIZE)
+        closing = t.new_window("Closing", 520, 300)
+        button = self.caption_point(closing, HTMINBUTTON, owner=t)
+        self.click_button("今チェック")  # keeps Velamo busy for seconds
+        self.settle()
+        self.screen.click(*button, button=3)
+        t("DestroyWindow", closing)
+        expected = sorted(f"M{i}" for i in range(100))
+        self.wait(lambda: sorted(self.list_items()) == expected, "the scan's windows", 30)
+        self.settle(1.0)
+        self.assertEqual(sorted(self.list_items()), expected)
+
+    def test_a_crash_shows_every_window_and_leaves_only_its_report_usable(self):
         alpha, beta = self.hide_new_windows("Alpha", "Beta")
         self.step_interval()  # an interval of 1: the scan runs on while the report is open
-        self.click_button("隠す")
-        self.wait_icons(3)
         _, (pid,) = self.probe.call("GetWindowThreadProcessId", self.main, "b:4")
         process = self.probe("OpenProcess", 0x1F0FFF, 0, struct.unpack("<I", pid)[0])
         # A thread of Velamo's that runs at address 0: an access violation no code catches.
@@ -41,6 +55,10 @@ class HardeningTest(VelamoTest):
         self.screen.click(*self.caption_point(beta, HTMINBUTTON, owner=self.t), button=3)
         self.wait(lambda: self.right_click_seen(beta) == (HTMINBUTTON,) * 2, "the click")
         self.assertTrue(self.probe.visible(alpha) and self.probe.visible(beta))
+        self.click_button("隠す")
+        self.settle()
+        self.assertTrue(self.probe.visible(self.main))
+        self.assertEqual(self.tray.count(), 0)
         self.screen.click(*center(self.probe.rect(next(
             c for c in self.probe.children(report) if self.probe.cls(c) == "Button"))))
         self.velamo.wait(10)

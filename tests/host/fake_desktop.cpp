@@ -51,7 +51,7 @@ int FakeDesktop::GetWindowTextA(Handle window, char* buffer, int max_count) {
 }
 
 const FakeDesktop::Window& FakeDesktop::At(Handle window) const {
-  static const Window destroyed{.visible = 0};
+  static const Window destroyed{.visible = 0, .style = 0, .process = 0};
   const auto found = windows.find(window);
   return found == windows.end() ? destroyed : found->second;
 }

@@ -23,6 +23,7 @@ inline std::uint32_t FieldAt(const TrayBytes& bytes, std::size_t offset) {
 class FakeDesktop : public Os, public MainWindowPort {
  public:
   static constexpr Handle kWindow = 0x1000;  // the main window; its callback boxes are 900n
+  static constexpr std::uint32_t kOurProcess = 1;
 
   // A window of the fake desktop; handles not in `windows` behave as destroyed ones.
   struct Window {
@@ -34,6 +35,8 @@ class FakeDesktop : public Os, public MainWindowPort {
     int zoomed = 0;
     std::string class_name;
     std::map<std::string, Handle> props;
+    std::uint32_t style = 0x20000;  // WS_MINIMIZEBOX
+    std::uint32_t process = 2;
   };
   const Window& At(Handle window) const;
   // Adds a top-level window (listed by EnumWindows in the order added) or a child window.
@@ -82,6 +85,11 @@ class FakeDesktop : public Os, public MainWindowPort {
   int IsWindowVisible(Handle window) override { return At(window).visible; }
   int IsIconic(Handle window) override { return At(window).iconic; }
   Handle GetParent(Handle window) override { return At(window).parent; }
+  std::uint32_t GetWindowLongA(Handle window, int) override { return At(window).style; }
+  std::uint32_t GetWindowThreadProcessId(Handle window) override {
+    return window == kWindow ? kOurProcess : At(window).process;
+  }
+  std::uint32_t GetCurrentProcessId() override { return kOurProcess; }
   int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) override;
   Handle LoadCursorA(Handle, int) override { return 0; }
   Handle SetCursor(Handle) override { return 0; }

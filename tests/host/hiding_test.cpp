@@ -24,9 +24,11 @@ TEST_F(HidingTest, TheChosenWindowIsTheTopOfItsChainButNeverOursTheShellsOrOneHe
   desktop_.AddWindow(0x21, {.parent = 0x20, .class_name = "TrayNotifyWnd"});
   desktop_.AddWindow(0x22, {.class_name = "WorkerW"});
   desktop_.AddWindow(0x23, {.class_name = "Shell_SecondaryTrayWnd"});
-  for (Handle chosen :
-       {Handle{0x32}, Handle{0x1001}, FakeDesktop::kWindow, Handle{0}, desktop_.desktop_window,
-        desktop_.shell_window, Handle{0x21}, Handle{0x22}, Handle{0x23}, Handle{0x31}}) {
+  // Our About window: owned, not a child, so its chain never reaches the main window.
+  desktop_.AddWindow(0x24, {.title = u"About", .process = FakeDesktop::kOurProcess});
+  for (Handle chosen : {Handle{0x32}, Handle{0x1001}, FakeDesktop::kWindow, Handle{0},
+                        desktop_.desktop_window, desktop_.shell_window, Handle{0x21}, Handle{0x22},
+                        Handle{0x23}, Handle{0x24}, Handle{0x31}}) {
     module_.HideChosenWindow(chosen);
   }
   // The scan leaves the shell's windows alone too, even minimized.
@@ -47,6 +49,24 @@ TEST_F(HidingTest, TheChosenWindowIsTheTopOfItsChainButNeverOursTheShellsOrOneHe
   EXPECT_EQ(desktop_.windows[0x30].props["Velamo.Hidden"], 2u);
   EXPECT_LT(std::ranges::find(desktop_.calls, "SetPropA 48 Velamo.Hidden 2"),
             std::ranges::find(desktop_.calls, "ShowWindowAsync 48 0"));
+}
+
+// Posted by the mouse hook's thread and handled later, when the window may have changed.
+TEST_F(HidingTest, AMinimizeButtonsHideHappensOnlyIfItsWindowCanStillBeMinimizedAndIsNotHeld) {
+  constexpr std::uint32_t kMinimizeBox = 0x20000, kChild = 0x40000000, kDisabled = 0x08000000;
+  Hide(1);
+  desktop_.AddWindow(0x41, {.title = u"Hidden", .visible = 0});
+  desktop_.AddWindow(0x42, {.title = u"Child", .style = kChild | kMinimizeBox});
+  desktop_.AddWindow(0x43, {.title = u"Greyed", .style = 0});
+  desktop_.AddWindow(0x44, {.title = u"Disabled", .style = kDisabled | kMinimizeBox});
+  desktop_.AddWindow(0x45, {.title = u"Ours", .process = FakeDesktop::kOurProcess});
+  desktop_.AddWindow(0x46, {.title = u"Plain"});
+  desktop_.windows[0x51].visible = 1;  // held, and shown by its program meanwhile
+  for (Handle window : {0x40, 0x41, 0x42, 0x43, 0x44, 0x45, 0x51, 0x46}) {
+    module_.HideAtMinimizeButton(window);
+  }
+  EXPECT_EQ(desktop_.list, (Titles{u"w1", u"Plain"}));
+  EXPECT_EQ(desktop_.windows[0x51].visible, 1);
 }
 
 TEST_F(HidingTest, TitlesAreReadWholeUpTo1023BytesWithoutAHalfCharacter) {
