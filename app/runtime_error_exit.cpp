@@ -44,8 +44,8 @@ LONG WINAPI OnCrash(EXCEPTION_POINTERS*) { EndOnUnexpectedError(); }
 
 }  // namespace
 
-void RestoreOnFatalError(Module1& module, MinimizeButtonHook& hook) {
-  give_back_on_error = {&module, &hook};
+void RestoreOnFatalError(Module1& module, MinimizeButtonHook* hook) {
+  give_back_on_error = {&module, hook};
   SetUnhandledExceptionFilter(OnCrash);
 }
 

@@ -1,4 +1,7 @@
 #include "core/module1.h"
+
+#include <utility>
+
 #include "core/runtime_error.h"
 
 namespace velamo {
@@ -117,6 +120,18 @@ void Module1::HideAndList(Handle window) {
     form1_->ReportTableFull();
     return;
   }
+  form1_->AddListItem(HiddenList[UpperBound()].Title);
+}
+
+void Module1::HideWatchedWindow(Handle window) {
+  if (ending_ || HiddenAgain(window) || !Hideable(window)) return;
+  if (TableFull()) {
+    // Marked first: the report's message box lets further looks run.
+    if (!std::exchange(refusal_reported_, true)) form1_->ReportTableFull();
+    return;
+  }
+  refusal_reported_ = false;
+  HideWindowByHandle(window);
   form1_->AddListItem(HiddenList[UpperBound()].Title);
 }
 

@@ -57,6 +57,11 @@ class Module1 {
   // window whose minimize button works and that no entry holds.
   void HideAtMinimizeButton(Handle window);
 
+  // Hides a window a rule of the command line chose, as the scan hides one: a window held
+  // already that showed itself again goes back under its own entry, and a full table is
+  // reported once until there is room again.
+  void HideWatchedWindow(Handle window);
+
   // One automatic scan: hides every visible, minimized top-level window but the main window and
   // rebuilds the list when it hid any. A full table is reported once until it has room again.
   void ScanMinimizedWindows();

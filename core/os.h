@@ -17,9 +17,17 @@ inline constexpr int kSwShowNormal = 1;
 inline constexpr int kSwShowMaximized = 3;
 inline constexpr int kSwRestore = 9;
 inline constexpr int kGwlStyle = -16;
+inline constexpr int kGwlExStyle = -20;
+inline constexpr std::uint32_t kWsMinimize = 0x20000000;
+inline constexpr std::uint32_t kWsVisible = 0x10000000;
 inline constexpr std::uint32_t kWsChild = 0x40000000;
 inline constexpr std::uint32_t kWsDisabled = 0x08000000;
+inline constexpr std::uint32_t kWsCaption = 0x00C00000;
 inline constexpr std::uint32_t kWsMinimizeBox = 0x00020000;
+inline constexpr std::uint32_t kWsExToolWindow = 0x00000080;
+inline constexpr std::uint32_t kWsExAppWindow = 0x00040000;
+inline constexpr int kGwOwner = 4;
+inline constexpr int kCstrEqual = 2;
 
 // The operating-system calls the shared procedures make, kept narrow so the procedures can run
 // against a recording fake. Each call mirrors the Win32 function it is named after.
@@ -57,10 +65,18 @@ class Os {
   virtual int IsWindowVisible(Handle window) = 0;
   virtual int IsIconic(Handle window) = 0;
   virtual Handle GetParent(Handle window) = 0;
+  virtual Handle GetWindow(Handle window, int command) = 0;
   virtual std::uint32_t GetWindowLongA(Handle window, int index) = 0;
   // The process that made `window`, 0 for no window.
   virtual std::uint32_t GetWindowThreadProcessId(Handle window) = 0;
   virtual std::uint32_t GetCurrentProcessId() = 0;
+  // The full path of the program `process` runs, empty when it cannot be read.
+  virtual std::u16string ProcessImageName(std::uint32_t process) = 0;
+  // The process that started `process`, 0 when unknown.
+  virtual std::uint32_t ParentProcessId(std::uint32_t process) = 0;
+  virtual int CompareStringOrdinal(std::u16string_view a, std::u16string_view b,
+                                   bool ignore_case) = 0;
+  virtual std::uint32_t GetTickCount() = 0;
   // Calls `callback` for each top-level window until it returns 0.
   virtual int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) = 0;
 

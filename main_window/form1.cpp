@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <functional>
 
 #include "core/decimal.h"
 #include "core/runtime_error.h"
@@ -44,8 +45,6 @@ constexpr wchar_t kTableFullMessage[] =
     L"いくつかのウインドウを元に戻してから、もう一度お試しください。";
 
 enum HotKeyId { kHideKey = 1, kRestoreKey };
-// Chords that neither Windows nor graphics drivers take.
-constexpr UINT kHotKeyModifiers = MOD_CONTROL | MOD_ALT | MOD_SHIFT;
 
 // Tray callback boxes: invisible, one per registered icon.
 constexpr TwipsRect kCallbackBox = {0, 0, 15, 15};
@@ -132,9 +131,7 @@ Form1::Form1(toolkit::Application& app, Module1& module)
           1),
       VScroll1(InFrame(form_, 1, {840, 600, 255, 495}),
                {.min = 500, .max = 0, .small_change = 1, .large_change = 1}, 0),
-      Timer1(form_),
-      hide_key_(form_, kHideKey, kHotKeyModifiers, VK_DOWN, [this] { HideKey_Pressed(); }),
-      restore_key_(form_, kRestoreKey, kHotKeyModifiers, VK_UP, [this] { RestoreKey_Pressed(); }) {
+      Timer1(form_) {
   toolkit::SetTabOrder({&Picture1(0), &Picture2, &List1, &Frame1(0), &Picture3, &Frame1(1), &Text1,
                         &Command1, &Command2, &Command3(0), &VScroll1});
 
@@ -147,9 +144,13 @@ Form1::Form1(toolkit::Application& app, Module1& module)
   form_.OnMessage(RegisterWindowMessageW(L"TaskbarCreated"),
                   [this](WPARAM, LPARAM) { module_.RegisterIconsAgain(); });
   form_.OnMessage(RegisterWindowMessageW(kBringUpMessage), [this](WPARAM, LPARAM) { BringUp(); });
+  // Chords that neither Windows nor graphics drivers take; taken by another program, they are
+  // simply not there.
+  SetHideKey(kDefaultHideKey);
+  SetRestoreKey(kDefaultRestoreKey);
   form_.OnMessage(WM_HOTKEY, [this](WPARAM id, LPARAM) {
-    if (id == kHideKey) hide_key_.OnHotKey();
-    if (id == kRestoreKey) restore_key_.OnHotKey();
+    if (id == kHideKey && hide_key_) hide_key_->OnHotKey();
+    if (id == kRestoreKey && restore_key_) restore_key_->OnHotKey();
   });
   form_.OnMessage(kHideWindowMessage, [this](WPARAM window, LPARAM) {
     module_.HideAtMinimizeButton(ToHandle(reinterpret_cast<HWND>(window)));
@@ -345,6 +346,22 @@ void Form1::RestoreKey_Pressed() {
     SelectIcon(last);
     IconMenu_Sub_Resize_Click();
   }
+}
+
+bool Form1::SetHideKey(Chord chord) {
+  return SetHotKey(hide_key_, kHideKey, chord, &Form1::HideKey_Pressed);
+}
+
+bool Form1::SetRestoreKey(Chord chord) {
+  return SetHotKey(restore_key_, kRestoreKey, chord, &Form1::RestoreKey_Pressed);
+}
+
+bool Form1::SetHotKey(std::optional<toolkit::HotKey>& hot_key, int id, Chord chord,
+                      void (Form1::*pressed)()) {
+  hot_key.reset();
+  if (chord.key == 0) return true;
+  hot_key.emplace(form_, id, chord.modifiers, chord.key, std::bind_front(pressed, this));
+  return hot_key->registered();
 }
 
 void Form1::BringUp() {

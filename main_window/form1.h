@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "about_window/form2.h"
+#include "core/command_line.h"
 #include "core/main_window_port.h"
 #include "core/module1.h"
 #include "toolkit/application.h"
@@ -83,6 +84,10 @@ class Form1 : public MainWindowPort {
 
   toolkit::Form& form() { return form_; }
 
+  // The hide and restore keys (no key for none). False when another program holds the chord.
+  bool SetHideKey(Chord chord);
+  bool SetRestoreKey(Chord chord);
+
   toolkit::ControlArray<toolkit::PictureBox> Picture1;
   toolkit::PictureBox Picture2;
   toolkit::ListBox List1;
@@ -139,8 +144,10 @@ class Form1 : public MainWindowPort {
   bool restored_recently_ = false;
   void Menu_Help_About_Click();
 
-  toolkit::HotKey hide_key_;
-  toolkit::HotKey restore_key_;
+  bool SetHotKey(std::optional<toolkit::HotKey>& hot_key, int id, Chord chord,
+                 void (Form1::*pressed)());
+  std::optional<toolkit::HotKey> hide_key_;
+  std::optional<toolkit::HotKey> restore_key_;
 };
 
 }  // namespace velamo

@@ -2,10 +2,12 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <cstring>
 
 #include "toolkit/application.h"
+#include "toolkit/handles.h"
 #include "win32/handle_cast.h"
 
 namespace velamo {
@@ -123,6 +125,47 @@ std::uint32_t Win32Os::GetWindowThreadProcessId(Handle window) {
 }
 
 std::uint32_t Win32Os::GetCurrentProcessId() { return ::GetCurrentProcessId(); }
+
+Handle Win32Os::GetWindow(Handle window, int command) {
+  return ToHandle(::GetWindow(FromHandle<HWND>(window), command));
+}
+
+std::u16string Win32Os::ProcessImageName(std::uint32_t process) {
+  // Limited information: readable of most programs, elevated ones included.
+  const toolkit::UniqueHandle opened(
+      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process));
+  std::u16string path(MAX_PATH, u'\0');
+  for (DWORD size = path.size(); opened;) {
+    if (QueryFullProcessImageNameW(opened.get(), 0, reinterpret_cast<wchar_t*>(path.data()),
+                                   &size)) {
+      path.resize(size);
+      return path;
+    }
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || path.size() >= 32768) break;
+    path.resize(path.size() * 4);
+    size = path.size();
+  }
+  return {};
+}
+
+std::uint32_t Win32Os::ParentProcessId(std::uint32_t process) {
+  HANDLE taken = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (taken == INVALID_HANDLE_VALUE) return 0;
+  const toolkit::UniqueHandle snapshot(taken);
+  PROCESSENTRY32W entry{.dwSize = sizeof(entry)};
+  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+       more = Process32NextW(snapshot.get(), &entry)) {
+    if (entry.th32ProcessID == process) return entry.th32ParentProcessID;
+  }
+  return 0;
+}
+
+int Win32Os::CompareStringOrdinal(std::u16string_view a, std::u16string_view b, bool ignore_case) {
+  return ::CompareStringOrdinal(reinterpret_cast<const wchar_t*>(a.data()), a.size(),
+                                reinterpret_cast<const wchar_t*>(b.data()), b.size(), ignore_case);
+}
+
+std::uint32_t Win32Os::GetTickCount() { return ::GetTickCount(); }
 
 int Win32Os::EnumWindows(const std::function<std::int32_t(Handle window)>& callback) {
   return ::EnumWindows(EnumProc, reinterpret_cast<LPARAM>(&callback));

@@ -29,6 +29,11 @@ class Win32Os : public Os {
   std::uint32_t GetWindowLongA(Handle window, int index) override;
   std::uint32_t GetWindowThreadProcessId(Handle window) override;
   std::uint32_t GetCurrentProcessId() override;
+  Handle GetWindow(Handle window, int command) override;
+  std::u16string ProcessImageName(std::uint32_t process) override;
+  std::uint32_t ParentProcessId(std::uint32_t process) override;
+  int CompareStringOrdinal(std::u16string_view a, std::u16string_view b, bool ignore_case) override;
+  std::uint32_t GetTickCount() override;
   int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) override;
   Handle LoadCursorA(Handle instance, int resource) override;
   Handle SetCursor(Handle cursor) override;

@@ -229,6 +229,7 @@ class VelamoTest(unittest.TestCase):
     by an earlier test); what a test starts is ended after it."""
 
     patience = 1  # how many times the usual wait Velamo's answers get
+    arguments = ()  # Velamo's command line; None: the test starts Velamo itself
 
     def setUp(self):
         self.probe = Probe()
@@ -238,12 +239,11 @@ class VelamoTest(unittest.TestCase):
         self.addCleanup(self.end_processes)
         self.addCleanup(self.screenshot_on_failure)
         for stale in self.probe.windows("Velamo", "VelamoForm"):  # left by a failed run
-            _, (pid,) = self.probe.call("GetWindowThreadProcessId", stale, "b:4")
-            process = self.probe("OpenProcess", 1, 0, int.from_bytes(pid, "little"))
-            self.probe("TerminateProcess", process, 1)
+            self.end_process_of(stale)
         wait_until(lambda: not self.probe.windows("Velamo", "VelamoForm"), 10, "no Velamo left")
         wait_until(self.tray.sweep, 10, "no tray icon left")
-        self.velamo = self.start_velamo()
+        if self.arguments is not None:
+            self.velamo = self.start_velamo(*self.arguments)
 
     def start(self, *command):
         process = subprocess.Popen(["wine", *map(str, command)], stdout=subprocess.DEVNULL,
@@ -262,6 +262,11 @@ class VelamoTest(unittest.TestCase):
             process.kill()
             process.communicate()
 
+    def end_process_of(self, hwnd):
+        _, (pid,) = self.probe.call("GetWindowThreadProcessId", hwnd, "b:4")
+        self.probe("TerminateProcess", self.probe("OpenProcess", 1, 0,
+                                                  int.from_bytes(pid, "little")), 1)
+
     def screenshot_on_failure(self):
         result = self._outcome.result
         if any(test is self for test, _ in result.errors + result.failures):
@@ -270,8 +275,8 @@ class VelamoTest(unittest.TestCase):
     def wait(self, condition, what, seconds=5):
         return wait_until(condition, seconds * self.patience, what)
 
-    def start_velamo(self):
-        process = self.start(EXE)
+    def start_velamo(self, *arguments):
+        process = self.start(EXE, *arguments)
         self.main = self.probe.window("Velamo", "VelamoForm", timeout=30 * self.patience)
         self.wait_shown(self.main)
         return process
@@ -381,6 +386,16 @@ class VelamoTest(unittest.TestCase):
     def right_click_seen(self, hwnd):
         """The hit-test codes of the last right press and release a target window's frame got."""
         return tuple(self.probe("GetPropW", hwnd, wstr("E2E.Right" + e)) for e in ("Down", "Up"))
+
+    def message(self):
+        """The text of Velamo's message box, which is then closed with its first button."""
+        box = self.wait(lambda: self.probe.windows("Velamo", "#32770"), "Velamo's message")[0]
+        children = self.probe.children(box)
+        text = "".join(self.probe.text(c) for c in children if self.probe.cls(c) == "Static")
+        self.screen.click(*center(self.probe.rect(next(
+            c for c in children if self.probe.cls(c) == "Button"))))
+        self.wait(lambda: not self.probe.windows("Velamo", "#32770"), "the message to close")
+        return text
 
     def answer_quit(self, yes):
         box = self.wait(lambda: self.probe.windows("Velamo - 終了"), "the quit question")[0]

@@ -73,6 +73,11 @@ int FakeDesktop::EnumWindows(const std::function<std::int32_t(Handle window)>& c
   return 1;
 }
 
+int FakeDesktop::CompareStringOrdinal(std::u16string_view a, std::u16string_view b, bool) {
+  const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c; };
+  return std::ranges::equal(a, b, {}, lower, lower) ? kCstrEqual : 1;
+}
+
 Handle FakeDesktop::ShellExecuteA(Handle owner, const char* verb, const char* file,
                                   const char* parameters, const char* directory, int show) {
   calls.push_back("ShellExecuteA " + std::to_string(owner) + " " + verb + " " + file + " \"" +

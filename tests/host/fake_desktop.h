@@ -37,6 +37,12 @@ class FakeDesktop : public Os, public MainWindowPort {
     std::map<std::string, Handle> props;
     std::uint32_t style = 0x20000;  // WS_MINIMIZEBOX
     std::uint32_t process = 2;
+    std::uint32_t ex_style = 0;
+    Handle owner = 0;
+  };
+  struct Process {
+    std::u16string image;
+    std::uint32_t parent = 0;
   };
   const Window& At(Handle window) const;
   // Adds a top-level window (listed by EnumWindows in the order added) or a child window.
@@ -85,11 +91,25 @@ class FakeDesktop : public Os, public MainWindowPort {
   int IsWindowVisible(Handle window) override { return At(window).visible; }
   int IsIconic(Handle window) override { return At(window).iconic; }
   Handle GetParent(Handle window) override { return At(window).parent; }
-  std::uint32_t GetWindowLongA(Handle window, int) override { return At(window).style; }
+  std::uint32_t GetWindowLongA(Handle window, int index) override {
+    const Window& w = At(window);
+    if (index != kGwlStyle) return w.ex_style;
+    return w.style | (w.visible ? kWsVisible : 0) | (w.iconic ? kWsMinimize : 0);
+  }
+  Handle GetWindow(Handle window, int) override { return At(window).owner; }
   std::uint32_t GetWindowThreadProcessId(Handle window) override {
     return window == kWindow ? kOurProcess : At(window).process;
   }
   std::uint32_t GetCurrentProcessId() override { return kOurProcess; }
+  std::u16string ProcessImageName(std::uint32_t process) override {
+    calls.push_back("ProcessImageName " + std::to_string(process));
+    return processes[process].image;
+  }
+  std::uint32_t ParentProcessId(std::uint32_t process) override {
+    return processes[process].parent;
+  }
+  int CompareStringOrdinal(std::u16string_view a, std::u16string_view b, bool) override;
+  std::uint32_t GetTickCount() override { return tick; }
   int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) override;
   Handle LoadCursorA(Handle, int) override { return 0; }
   Handle SetCursor(Handle) override { return 0; }
@@ -126,6 +146,8 @@ class FakeDesktop : public Os, public MainWindowPort {
   std::map<std::string, std::map<int, std::pair<Handle, Handle>>> icon_files;
   std::map<Handle, Window> windows;
   std::vector<Handle> top_level_order;
+  std::map<std::uint32_t, Process> processes;
+  std::uint32_t tick = 0;
   Handle shell_window = 0x10;
   Handle desktop_window = 0x11;
   // Runs inside ShellExecuteA, as window messages dispatched during the call would.

@@ -1,0 +1,116 @@
+#!/usr/bin/env python3
+"""The real Velamo.exe started with options: rules for programs, a program started into the
+tray, keys of the user's choosing, a second start handing its options over, bad options."""
+
+import os
+import unittest
+
+from harness import EXE, HTCAPTION, HTMINBUTTON, SW_MINIMIZE, VelamoTest, center
+
+LAUNCHER = "Z:" + os.environ["VELAMO_LAUNCHER"].replace("/", "\\")
+
+
+class CommandLineTest(VelamoTest):
+    arguments = None
+
+    def minimize(self, hwnd, owner=None):
+        """A click on the window's minimize button, once it is in front: Wine's button misses
+        the release of a click that first has to bring its window to the front."""
+        caption, button = (self.caption_point(hwnd, hit, owner) for hit in (HTCAPTION, HTMINBUTTON))
+        self.screen.click(*caption)
+        self.wait(lambda: self.probe("GetForegroundWindow") == hwnd, "the window in front")
+        self.screen.click(*button)
+
+    def test_a_minimized_rule_sends_its_programs_windows_each_time_they_are_minimized(self):
+        self.start_velamo("/minimized:NOTEPAD.EXE")
+        notepad = self.start_notepad()
+        t = self.targets()
+        other = t.new_window("Other", 60, 400)
+        self.minimize(other, t)
+        self.minimize(notepad)
+        self.wait_hidden(notepad)
+        self.wait_listed([self.probe.text(notepad)])
+        self.click_icon(0)
+        self.wait_shown(notepad)
+        self.minimize(notepad)
+        self.wait_hidden(notepad)
+        self.wait_listed([self.probe.text(notepad)])
+        self.assertTrue(self.probe.visible(other) and self.probe("IsIconic", other))
+
+    def test_an_open_rule_sends_a_programs_windows_shown_before_and_after_the_start(self):
+        before = self.start_notepad()
+        self.start_velamo("-Open:notepad.exe")
+        self.wait_hidden(before)
+        self.start("notepad")
+        after = self.wait(lambda: [h for h in self.probe.windows(cls="Notepad") if h != before],
+                          "the second notepad")[0]
+        self.wait_hidden(after)
+        self.wait_listed([self.probe.text(before)] * 2)
+        self.click_icon(0)  # brought back, it stays
+        self.wait_shown(before)
+        self.settle(1.0)
+        self.assertTrue(self.probe.visible(before))
+
+    def test_run_sends_the_started_programs_main_window_and_passes_over_a_splash(self):
+        self.start_velamo("/run", "notepad.exe")
+        notepad = self.probe.window(cls="Notepad", timeout=20)
+        self.addCleanup(self.end_process_of, notepad)  # Velamo's child, not the test's
+        self.wait_listed([self.probe.text(notepad)])
+        self.assertFalse(self.probe.visible(notepad))
+
+        # Handed over by a second start: its launcher's splash shows, the program proper goes.
+        self.start(EXE, "/run", LAUNCHER).wait(20)
+        self.probe.window("E2E Splash", timeout=20)
+        main = self.probe.window("E2E Main", timeout=20)
+        self.addCleanup(self.end_process_of, main)
+        self.wait_hidden(main)
+        self.wait_listed([self.probe.text(notepad), "E2E Main"])
+
+    def test_a_second_start_hands_its_rule_to_the_running_velamo(self):
+        self.start_velamo()
+        self.start(EXE, "/minimized:notepad.exe").wait(20)
+        self.assertEqual(len(self.probe.windows("Velamo", "VelamoForm")), 1)
+        notepad = self.start_notepad()
+        self.minimize(notepad)
+        self.wait_hidden(notepad)
+        self.wait_listed([self.probe.text(notepad)])
+
+    def test_keys_of_the_users_choosing_and_one_another_program_holds(self):
+        t = self.targets()
+        holder = t.new_window("Holder", 60, 400)
+        self.assertTrue(t("RegisterHotKey", holder, 1, 3, ord("J")))  # Ctrl+Alt+J
+        self.start_velamo("/hidekey:win+shift+Z", "/restorekey:Ctrl+Alt+J")
+        self.assertIn("キー「Ctrl+Alt+J」はほかのプログラムが使っているため", self.message())
+        notepad = self.start_notepad()
+        self.screen.key("ctrl+alt+shift+Down")
+        self.settle()
+        self.assertTrue(self.probe.visible(notepad))
+        self.screen.key("super+shift+z")
+        self.wait_hidden(notepad)
+        self.wait_listed([self.probe.text(notepad)])
+
+    def test_bad_options_are_named_with_the_usage_and_change_nothing(self):
+        t = self.targets()
+        minimized = t.new_window("Minimized")
+        t("ShowWindow", minimized, SW_MINIMIZE)
+        first = self.start(EXE, "/minimized:notepad.exe", "/frob", "/run", "x.exe")
+        text = self.message()
+        self.assertTrue(text.startswith("「/frob」というオプションはありません。"))
+        self.assertIn("/minimized:プログラム", text)
+        first.wait(10)
+        self.assertFalse(self.probe.windows("Velamo", "VelamoForm"))
+
+        self.start_velamo("/hidekey:Ctrl+Alt+H")
+        self.start(EXE, "/hidekey:Ctrl+Q+W")
+        self.assertTrue(self.message().startswith("「/hidekey:Ctrl+Q+W」のキーの組み合わせは"))
+        self.start(EXE, "/?")
+        self.assertTrue(self.message().startswith("使い方: Velamo.exe [オプション...]"))
+        notepad = self.start_notepad()
+        self.screen.key("ctrl+alt+h")  # the running Velamo's key is unchanged
+        self.wait_hidden(notepad)
+        self.assertEqual(self.list_items(), [self.probe.text(notepad)])
+        self.assertTrue(self.probe.visible(minimized))
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,100 @@
+#include "core/window_watch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/host/module_test.h"
+
+namespace velamo {
+namespace {
+
+using testing::FakeDesktop;
+using testing::Titles;
+
+constexpr std::uint32_t kCaption = 0xC00000;
+
+// Processes 10 (notepad), 11 (a mail program) and 12, started by 11.
+class WindowWatchTest : public testing::ModuleTest {
+ protected:
+  WindowWatchTest() {
+    desktop_.processes = {{10, {uR"(C:\Windows\notepad.exe)"}},
+                          {11, {uR"(D:\メール\Mail.EXE)"}},
+                          {12, {uR"(D:\メール\mailview.exe)", 11}}};
+  }
+  // A window with a caption, shown.
+  FakeDesktop::Window& Add(Handle window, std::u16string title, std::uint32_t process) {
+    desktop_.AddWindow(window, {.title = std::move(title), .style = kCaption, .process = process});
+    return desktop_.windows[window];
+  }
+  bool Visible(Handle window) { return desktop_.windows[window].visible != 0; }
+
+  WindowWatch watch_{desktop_, module_};
+};
+
+TEST_F(WindowWatchTest, AMinimizedRuleHidesItsProgramsWindowsEachTimeTheyAreMinimized) {
+  watch_.AddMinimizedRule(u"NOTEPAD.exe");
+  watch_.AddMinimizedRule(uR"(d:\メール\mail.exe)");
+  FakeDesktop::Window& memo = Add(0x81, u"memo", 10);
+  Add(0x82, u"mail", 11).iconic = 1;
+  Add(0x83, u"viewer", 12).iconic = 1;
+  watch_.Look();
+  EXPECT_EQ(desktop_.list, Titles{u"mail"});
+  EXPECT_TRUE(Visible(0x81) && Visible(0x83));
+
+  memo.iconic = 1;
+  watch_.Look();
+  module_.RestoreEntry(2, 0x81);
+  EXPECT_TRUE(Visible(0x81));
+  memo.iconic = 1;  // minimized again
+  watch_.Look();
+  EXPECT_EQ(desktop_.list, (Titles{u"mail", u"memo"}));
+  EXPECT_FALSE(Visible(0x81));
+  // Each process's program is read once while it has windows.
+  EXPECT_EQ(std::ranges::count(desktop_.calls, "ProcessImageName 10"), 1);
+}
+
+TEST_F(WindowWatchTest, AnOpenRuleHidesEachMainWindowOnceWhenItFirstShows) {
+  Add(0x81, u"open before", 10);
+  Add(0x82, u"splash", 10).style = 0;
+  Add(0x83, u"tool", 10).ex_style = 0x80;
+  Add(0x84, u"dialog", 10).owner = 0x81;
+  Add(0x85, u"later", 10).visible = 0;
+  Add(0x86, u"other", 11);
+  watch_.AddOpenRule(u"notepad.exe");
+  watch_.Look();
+  EXPECT_EQ(desktop_.list, Titles{u"open before"});
+  desktop_.windows[0x85].visible = 1;
+  module_.RestoreEntry(1, 0x81);  // brought back, it stays
+  watch_.Look();
+  watch_.Look();
+  EXPECT_EQ(desktop_.list, Titles{u"later"});
+  EXPECT_TRUE(Visible(0x81) && Visible(0x82) && Visible(0x83) && Visible(0x84) && Visible(0x86));
+}
+
+TEST_F(WindowWatchTest, AStartedProgramsFirstMainWindowIsHiddenWithinAMinute) {
+  EXPECT_FALSE(watch_.Active());
+  watch_.WatchStartedProcess(11);
+  EXPECT_TRUE(watch_.Active());
+  Add(0x81, u"splash", 11).style = 0;
+  Add(0x82, u"notepad", 10);
+  watch_.Look();
+  Add(0x83, u"viewer", 12);  // its launcher's child
+  Add(0x84, u"second", 12).visible = 0;
+  watch_.Look();
+  desktop_.windows[0x84].visible = 1;
+  watch_.Look();
+  EXPECT_EQ(desktop_.list, Titles{u"viewer"});
+  EXPECT_FALSE(watch_.Active());
+
+  watch_.WatchStartedProcess(10);
+  Add(0x85, u"late", 10).visible = 0;
+  desktop_.tick = 60001;
+  desktop_.windows[0x85].visible = 1;
+  watch_.Look();
+  EXPECT_TRUE(Visible(0x85));
+  EXPECT_FALSE(watch_.Active());
+}
+
+}  // namespace
+}  // namespace velamo
