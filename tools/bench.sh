@@ -16,7 +16,7 @@
 #     start of each, so the wineserver is warm;
 #   - idle (Velamo and bare.exe), once started and settled: CPU time and wake-ups (context
 #     switches of all threads) over 20 s with the pointer still, and private resident memory,
-#     from /proc;
+#     from /proc; and Velamo's with two /minimized rules, whose watch looks at the windows;
 #   - pointer load, once started and settled: CPU time and context switches over 10 s while
 #     xdotool moves the pointer 55 times a second along the foot of the desktop, where no window
 #     opens; for Velamo, for bare.exe holding an empty low-level mouse hook on a thread of its own
@@ -109,9 +109,21 @@ pointer_load() {
   }' | xdotool -
 }
 
-# "CPU_MS CONTEXT_SWITCHES PRIVATE_KB" of program $3 (window title $2) once it has settled: CPU
-# time and context switches of all its threads while $1 (idle_period or pointer_load) runs, and
-# its private memory after. The words after $3 are its command line's.
+# The process of this prefix's wineserver, which does much of the work of a program's calls.
+wineserver_pid() {
+  local p
+  for p in /proc/[0-9]*; do
+    case $(cat "$p/comm" 2>/dev/null) in wineserver*)
+      { tr '\0' '\n' <"$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
+        echo "${p#/proc/}" ;;
+    esac
+  done
+}
+
+# "CPU_MS CONTEXT_SWITCHES PRIVATE_KB SERVER_CPU_MS" of program $3 (window title $2) once it has
+# settled: CPU time and context switches of all its threads while $1 (idle_period or
+# pointer_load) runs, its private memory after, and the wineserver's CPU time meanwhile. The
+# words after $3 are its command line's.
 use() {
   local during=$1 title=$2 program=$3 pid="" p tries=0
   shift 2
@@ -133,15 +145,16 @@ use() {
     fi
   done
   [ -n "$pid" ] || { echo "bench: no process for $program" >&2 && return 1; }
-  local before after
-  before=$(sample "$pid")
+  local before after server
+  server=$(wineserver_pid)
+  before="$(sample "$pid") $(sample "$server")"
   "$during" || { echo "bench: $during failed" >&2 && return 1; }
   [ -d "/proc/$pid" ] || { echo "bench: $program ended during $during" >&2 && return 1; }
-  after=$(sample "$pid")
+  after="$(sample "$pid") $(sample "$server")"
   kill "$pid" 2>/dev/null || true
   wait 2>/dev/null || true
   echo "$before $after" |
-    awk '{ printf "%.1f %d %d", ($4 - $1) / 1000, $5 - $2, $6 }'
+    awk '{ printf "%.1f %d %d %.1f", ($7 - $1) / 1000, $8 - $2, $9, ($10 - $4) / 1000 }'
 }
 
 start=() working=()
@@ -149,12 +162,14 @@ for i in 0 1 2; do
   start[i]=$(stats $i 2) working[i]=$(stats $i 3)
 done
 v_idle=$(use idle_period Velamo "$velamo")
+r_idle=$(use idle_period Velamo "$velamo" /minimized:thunderbird.exe /minimized:notepad.exe)
 b_idle=$(use idle_period Bare "$bench/bare.exe" ${tray:+tray})
 # After the idle figures, so the pointer is still for those.
 v_load=$(use pointer_load Velamo "$velamo")
 h_load=$(use pointer_load Bare "$bench/bare.exe" hook ${tray:+tray})
 b_load=$(use pointer_load Bare "$bench/bare.exe" ${tray:+tray})
 read -ra vi <<<"$v_idle"
+read -ra ri <<<"$r_idle"
 read -ra bi <<<"$b_idle"
 read -ra vl <<<"$v_load"
 read -ra hl <<<"$h_load"
@@ -184,6 +199,11 @@ row "" bytes "start ms min/med/max" "working set KB min/..." "idle ${idle} s: CP
 row Velamo.exe "$(size "$velamo")" "${start[0]}" "${working[0]}" "${vi[0]}, ${vi[1]}, ${vi[2]}"
 row bare.exe "$(size "$bench/bare.exe")" "${start[1]}" "${working[1]}" "${bi[0]}, ${bi[1]}, ${bi[2]}"
 row styled.exe "$(size "$bench/styled.exe")" "${start[2]}" "${working[2]}" -
+row "  2 rules" "" "" "" "${ri[0]}, ${ri[1]}, ${ri[2]}"
+echo "Velamo with two /minimized rules, idle: $(awk -v ms="${ri[0]}" -v with="${ri[3]}" \
+  -v without="${vi[3]}" -v s="$idle" 'BEGIN { printf "%.2f %% of one core; %.2f %% with the" \
+  " wineserver'"'"'s extra work (%.1f ms, %.1f ms without rules)", ms / (s * 10),
+  (ms + with - without) / (s * 10), with, without }')"
 
 # Velamo's figure $1 over a reference's $2; n/a where that is 0.
 ratio() {
