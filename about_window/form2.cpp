@@ -11,8 +11,8 @@
 
 namespace velamo {
 
-Form2::Form2(toolkit::Application& app, const Module1& module, toolkit::Form& form1)
-    : app_(app), module_(module), form1_(form1) {}
+Form2::Form2(toolkit::Application& app, Os& os, const Module1& module, toolkit::Form& form1)
+    : app_(app), os_(os), module_(module), form1_(form1) {}
 
 Form2::~Form2() = default;
 

@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "core/module1.h"
+#include "core/os.h"
 #include "core/types.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
-#include "win32/win32_os.h"
 
 namespace velamo {
 
@@ -15,8 +15,9 @@ namespace velamo {
 // afresh from its design, so only LinkBusy carries over from one opening to the next.
 class Form2 {
  public:
-  // `form1`: the main window, its owner and the source of its icon.
-  Form2(toolkit::Application& app, const Module1& module, toolkit::Form& form1);
+  // `form1`: the main window, its owner and the source of its icon. `os`: the program's, for the
+  // shell and cursor calls, whose logic lives in core/about.
+  Form2(toolkit::Application& app, Os& os, const Module1& module, toolkit::Form& form1);
   ~Form2();
   Form2(const Form2&) = delete;
   Form2& operator=(const Form2&) = delete;
@@ -39,10 +40,9 @@ class Form2 {
   void Command1_Click();
 
   toolkit::Application& app_;
+  Os& os_;
   const Module1& module_;
   toolkit::Form& form1_;
-  // The shell and cursor calls go to the real system; their logic lives in core/about.
-  Win32Os os_;
   std::unique_ptr<Window> window_;  // only while loaded
 };
 

@@ -58,7 +58,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
   toolkit::Application app(IDI_APP);
   velamo::Win32Os os;
   velamo::Module1 module(os);
-  velamo::Form1 form1(app, module);
+  velamo::Form1 form1(app, module, os);
   std::optional<velamo::MinimizeButtonHook> hook;
   if (!parsed.options.no_button) hook.emplace(form1.form().hwnd(), velamo::kHideWindowMessage);
   velamo::MinimizeButtonHook* const button = hook ? &*hook : nullptr;

@@ -7,9 +7,9 @@
 namespace velamo {
 namespace {
 
-void PutLittleEndian(TrayBytes& bytes, std::size_t offset, std::uint32_t value) {
+void Put(TrayBytes& bytes, TrayField field, std::uint32_t value) {
   for (std::size_t i = 0; i < 4; ++i)
-    bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    bytes[field + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
@@ -33,27 +33,32 @@ TrayRecord MakeTrayRecord(Index id, Handle wnd, Handle icon, std::u16string_view
 
 TrayBytes AnsiTrayRecord(const TrayRecord& record, const Os& os) {
   TrayBytes bytes{};
-  PutLittleEndian(bytes, 0, record.cbSize);
-  PutLittleEndian(bytes, 4, record.hWnd);
-  PutLittleEndian(bytes, 8, record.uID);
-  PutLittleEndian(bytes, 12, record.uFlags);
-  PutLittleEndian(bytes, 16, record.uCallbackMessage);
-  PutLittleEndian(bytes, 20, record.hIcon);
+  Put(bytes, kCbSizeAt, record.cbSize);
+  Put(bytes, kHWndAt, record.hWnd);
+  Put(bytes, kUIDAt, record.uID);
+  Put(bytes, kUFlagsAt, record.uFlags);
+  Put(bytes, kUCallbackMessageAt, record.uCallbackMessage);
+  Put(bytes, kHIconAt, record.hIcon);
 
   // Converted one character at a time so the cut falls between characters, never inside one.
-  constexpr std::size_t kTipOffset = 24;
   std::size_t used = 0;
   const std::u16string_view tip = record.szTip;
   for (std::size_t i = 0; i < tip.size();) {
     const std::size_t units = IsHighSurrogate(tip[i]) && i + 1 < tip.size() ? 2 : 1;
     const std::string ansi = os.ToAnsi(tip.substr(i, units));
     if (used + ansi.size() > kTipLength) break;
-    std::copy(ansi.begin(), ansi.end(), bytes.begin() + kTipOffset + used);
+    std::copy(ansi.begin(), ansi.end(), bytes.begin() + kSzTipAt + used);
     used += ansi.size();
     i += units;
   }
-  std::fill(bytes.begin() + kTipOffset + used, bytes.end(), static_cast<std::uint8_t>(' '));
+  std::fill(bytes.begin() + kSzTipAt + used, bytes.end(), static_cast<std::uint8_t>(' '));
   return bytes;
+}
+
+std::uint32_t FieldOf(const TrayBytes& bytes, TrayField field) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < 4; ++i) value |= std::uint32_t{bytes[field + i]} << (8 * i);
+  return value;
 }
 
 }  // namespace velamo

@@ -41,4 +41,16 @@ TrayRecord MakeTrayRecord(Index id, Handle wnd, Handle icon, std::u16string_view
 using TrayBytes = std::array<std::uint8_t, kTrayRecordSize>;
 TrayBytes AnsiTrayRecord(const TrayRecord& record, const Os& os);
 
+// Where each field lies in that form.
+enum TrayField : std::size_t {
+  kCbSizeAt = 0,
+  kHWndAt = 4,
+  kUIDAt = 8,
+  kUFlagsAt = 12,
+  kUCallbackMessageAt = 16,
+  kHIconAt = 20,
+  kSzTipAt = 24,
+};
+std::uint32_t FieldOf(const TrayBytes& bytes, TrayField field);
+
 }  // namespace velamo

@@ -60,8 +60,9 @@ toolkit::UniqueCursor LoadCrosshair(const toolkit::Application& app, int size) {
 
 }  // namespace
 
-Form1::Form1(toolkit::Application& app, Module1& module)
+Form1::Form1(toolkit::Application& app, Module1& module, Os& os)
     : module_(module),
+      os_(os),
       app_(app),
       // The picture fills the box inside its border; the pointer takes the system's cursor size.
       crosshair_picture_(LoadCrosshair(app, app.twips().ToPixels(480))),
@@ -72,7 +73,7 @@ Form1::Form1(toolkit::Application& app, Module1& module)
       IconMenu_MainResize(IconMenu, L"表示(&V)"),
       IconMenu_Resize(IconMenu, L"元のサイズに戻す(&R)"),
       IconMenu_ResizeIndex(IconMenu_Resize, L"全て(&A)",
-                           [this](std::int16_t index) { IconMenu_ResizeIndex_Click(index); }),
+                           std::bind_front(&Form1::IconMenu_ResizeIndex_Click, this)),
       IconMenu_Line(IconMenu, L"-"),
       IconMenu_Exit(IconMenu, L"終了(&X)"),
       IconMenu_Sub(app, toolkit::Menu::Kind::kPopupOnly),
@@ -86,58 +87,70 @@ Form1::Form1(toolkit::Application& app, Module1& module)
                   .client_width = kClientWidth,
                   .client_height = kClientHeight,
                   .menu_bar = &MenuBar}),
-      Picture1(
-          [this](std::int16_t index) {
-            auto box = std::make_unique<toolkit::PictureBox>(
-                Placement{form_, kCallbackBox}, toolkit::PictureStyle{.visible = false});
-            box->MouseMove = [this, index](std::int16_t button, std::int16_t shift, double x,
-                                           double y) {
-              Picture1_MouseMove(index, button, shift, x, y);
-            };
-            return box;
-          },
-          1),
+      Picture1(std::bind_front(&Form1::LoadPicture1, this), 1),
       Picture2(Placement{form_, kCallbackBox}, {.visible = false}),
       List1(Placement{form_, {120, 120, 2895, 2580}}),
-      Frame1(
-          [this](std::int16_t index) {
-            return std::make_unique<toolkit::Frame>(Placement{form_, kFrame1[index].position},
-                                                    kFrame1[index].text);
-          },
-          kFrame1.size()),
+      Frame1(std::bind_front(&Form1::LoadFrame1, this), kFrame1.size()),
       Picture3(InFrame(form_, 0, {120, 240, 540, 540}), {.sunken_border = true,
                                                          .picture = crosshair_picture_.get(),
                                                          .custom_cursor = crosshair_cursor_.get()}),
-      Label1(
-          [this](std::int16_t index) {
-            const LabelLayout& label = kLabel1[index];
-            // Drawn on the form, as the text of a label needs no window of its own.
-            return std::make_unique<toolkit::DrawnLabel>(
-                InFrame(form_, label.frame, label.position), label.caption,
-                toolkit::DrawnLabelStyle{});
-          },
-          kLabel1.size()),
+      Label1(std::bind_front(&Form1::LoadLabel1, this), kLabel1.size()),
       Text1(InFrame(form_, 1, {120, 600, 735, 495}), L"0", toolkit::Alignment::kRight, true,
             text1_font_.get()),
       Command1(InFrame(form_, 1, {2280, 1560, 1215, 375}), L"今チェック"),
       Command2(Placement{form_, {1920, 2760, 1095, 375}}, L"元に戻す"),
-      Command3(
-          [this](std::int16_t index) {
-            auto button = std::make_unique<toolkit::Button>(
-                Placement{form_, {5640, 3240, 1095, 375}}, L"隠す");
-            button->Click = [this, index] { Command3_Click(index); };
-            return button;
-          },
-          1),
+      Command3(std::bind_front(&Form1::LoadCommand3, this), 1),
       VScroll1(InFrame(form_, 1, {840, 600, 255, 495}),
                {.min = 500, .max = 0, .small_change = 1, .large_change = 1}, 0),
       Timer1(form_) {
   toolkit::SetTabOrder({&Picture1(0), &Picture2, &List1, &Frame1(0), &Picture3, &Frame1(1), &Text1,
                         &Command1, &Command2, &Command3(0), &VScroll1});
+  Command1.Click = std::bind_front(&Form1::Command1_Click, this);
+  Command2.Click = std::bind_front(&Form1::Command2_Click, this);
+  Timer1.OnTimer = std::bind_front(&Form1::Timer1_Timer, this);
+  VScroll1.Change = std::bind_front(&Form1::VScroll1_Change, this);
+  Picture3.MouseMove = std::bind_front(&Form1::Picture3_MouseMove, this);
+  Picture3.MouseDown = std::bind_front(&Form1::Picture3_MouseDown, this);
+  Picture3.MouseUp = std::bind_front(&Form1::Picture3_MouseUp, this);
+  Picture3.KeyDown = std::bind_front(&Form1::Picture3_KeyDown, this);
+  Picture2.MouseMove = std::bind_front(&Form1::Picture2_MouseMove, this);
+  IconMenu_MainResize.Click = std::bind_front(&Form1::IconMenu_MainResize_Click, this);
+  IconMenu_Sub_Resize.Click = std::bind_front(&Form1::IconMenu_Sub_Resize_Click, this);
+  IconMenu_Exit.Click = std::bind_front(&Form1::IconMenu_Exit_Click, this);
+  Menu_File_Exit.Click = std::bind_front(&Form1::Menu_File_Exit_Click, this);
+  Menu_Help_About.Click = std::bind_front(&Form1::Menu_Help_About_Click, this);
+  form_.QueryUnload = std::bind_front(&Form1::Form_QueryUnload, this);
+  ListenToMessages();
+  Form_Load();
+}
 
-  form_.QueryUnload = [this](std::int16_t& cancel, std::int16_t reason) {
-    Form_QueryUnload(cancel, reason);
-  };
+std::unique_ptr<toolkit::PictureBox> Form1::LoadPicture1(std::int16_t index) {
+  auto box = std::make_unique<toolkit::PictureBox>(Placement{form_, kCallbackBox},
+                                                   toolkit::PictureStyle{.visible = false});
+  box->MouseMove = std::bind_front(&Form1::Picture1_MouseMove, this, index);
+  return box;
+}
+
+std::unique_ptr<toolkit::Frame> Form1::LoadFrame1(std::int16_t index) {
+  return std::make_unique<toolkit::Frame>(Placement{form_, kFrame1[index].position},
+                                          kFrame1[index].text);
+}
+
+std::unique_ptr<toolkit::DrawnLabel> Form1::LoadLabel1(std::int16_t index) {
+  const LabelLayout& label = kLabel1[index];
+  // Drawn on the form, as the text of a label needs no window of its own.
+  return std::make_unique<toolkit::DrawnLabel>(InFrame(form_, label.frame, label.position),
+                                               label.caption, toolkit::DrawnLabelStyle{});
+}
+
+std::unique_ptr<toolkit::Button> Form1::LoadCommand3(std::int16_t index) {
+  auto button =
+      std::make_unique<toolkit::Button>(Placement{form_, {5640, 3240, 1095, 375}}, L"隠す");
+  button->Click = std::bind_front(&Form1::Command3_Click, this, index);
+  return button;
+}
+
+void Form1::ListenToMessages() {
   // The session ends as if the quit question had been answered yes, without asking.
   form_.SessionEnd = [this] { module_.RestoreEverythingForExit(); };
   // The shell restarted and forgot every icon.
@@ -155,29 +168,6 @@ Form1::Form1(toolkit::Application& app, Module1& module)
   form_.OnMessage(kHideWindowMessage, [this](WPARAM window, LPARAM) {
     module_.HideAtMinimizeButton(ToHandle(reinterpret_cast<HWND>(window)));
   });
-  Command1.Click = [this] { Command1_Click(); };
-  Command2.Click = [this] { Command2_Click(); };
-  Timer1.OnTimer = [this] { Timer1_Timer(); };
-  VScroll1.Change = [this] { VScroll1_Change(); };
-  Picture3.MouseMove = [this](std::int16_t button, std::int16_t shift, double x, double y) {
-    Picture3_MouseMove(button, shift, x, y);
-  };
-  Picture3.MouseDown = [this](std::int16_t button, std::int16_t shift, double x, double y) {
-    Picture3_MouseDown(button, shift, x, y);
-  };
-  Picture3.MouseUp = [this](std::int16_t button, std::int16_t shift, double x, double y) {
-    Picture3_MouseUp(button, shift, x, y);
-  };
-  Picture3.KeyDown = [this](int key) { Picture3_KeyDown(key); };
-  Picture2.MouseMove = [this](std::int16_t button, std::int16_t shift, double x, double y) {
-    Picture2_MouseMove(button, shift, x, y);
-  };
-  IconMenu_MainResize.Click = [this] { IconMenu_MainResize_Click(); };
-  IconMenu_Sub_Resize.Click = [this] { IconMenu_Sub_Resize_Click(); };
-  IconMenu_Exit.Click = [this] { IconMenu_Exit_Click(); };
-  Menu_File_Exit.Click = [this] { Menu_File_Exit_Click(); };
-  Menu_Help_About.Click = [this] { Menu_Help_About_Click(); };
-  Form_Load();
 }
 
 void Form1::Show() { form_.Show(); }
@@ -373,7 +363,7 @@ void Form1::BringUp() {
 }
 
 void Form1::Menu_Help_About_Click() {
-  if (!form2_) form2_.emplace(app_, module_, form_);
+  if (!form2_) form2_.emplace(app_, os_, module_, form_);
   form2_->ShowModal();
 }
 

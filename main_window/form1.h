@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "about_window/form2.h"
 #include "core/command_line.h"
 #include "core/main_window_port.h"
 #include "core/module1.h"
+#include "core/os.h"
 #include "toolkit/application.h"
 #include "toolkit/button.h"
 #include "toolkit/control_array.h"
@@ -30,10 +32,12 @@ inline constexpr wchar_t kBringUpMessage[] = L"Velamo.BringUp";
 inline constexpr UINT kHideWindowMessage = WM_APP;
 
 // The main window: the list of hidden windows, the crosshair picker, the scan controls, the
-// menu bar, the tray pop-up menus and the invisible boxes that receive tray notifications.
+// menu bar, the tray pop-up menus and the invisible boxes that receive tray notifications. The
+// names of its controls, menus and handlers follow the forms designer's.
 class Form1 : public MainWindowPort {
   // Declared first: the window and what it shows outlive its controls.
   Module1& module_;
+  Os& os_;
   toolkit::Application& app_;
   toolkit::UniqueCursor crosshair_picture_;
   toolkit::UniqueCursor crosshair_cursor_;
@@ -42,28 +46,29 @@ class Form1 : public MainWindowPort {
  public:
   // The menus come before the window, which is made with its menu bar complete.
 
-  // Tray pop-up menus (never in the menu bar).
+  // The pop-up menu of Velamo's own tray icon (never in the menu bar).
   toolkit::Menu IconMenu;
-  toolkit::MenuItem IconMenu_MainResize;
-  toolkit::Menu IconMenu_Resize;
-  toolkit::MenuItemArray IconMenu_ResizeIndex;
-  toolkit::MenuItem IconMenu_Line;
-  toolkit::MenuItem IconMenu_Exit;
+  toolkit::MenuItem IconMenu_MainResize;        // "表示(&V)": shows the main window
+  toolkit::Menu IconMenu_Resize;                // "元のサイズに戻す(&R)": the window list
+  toolkit::MenuItemArray IconMenu_ResizeIndex;  // "全て(&A)", then each hidden window's title
+  toolkit::MenuItem IconMenu_Line;              // separator
+  toolkit::MenuItem IconMenu_Exit;              // "終了(&X)": the quit question
+  // The pop-up menu of a hidden window's tray icon.
   toolkit::Menu IconMenu_Sub;
-  toolkit::MenuItem IconMenu_Sub_Resize;
+  toolkit::MenuItem IconMenu_Sub_Resize;  // "元のサイズに戻す(&R)": brings that window back
 
   // The menu bar.
   toolkit::Menu MenuBar;
-  toolkit::Menu Menu_File;
-  toolkit::MenuItem Menu_File_Exit;
-  toolkit::Menu Menu_Help;
-  toolkit::MenuItem Menu_Help_About;
+  toolkit::Menu Menu_File;            // "ファイル(&F)"
+  toolkit::MenuItem Menu_File_Exit;   // "終了(&X)": the quit question
+  toolkit::Menu Menu_Help;            // "ヘルプ(&H)"
+  toolkit::MenuItem Menu_Help_About;  // "バージョン情報(&A)": the About window
 
  private:
   toolkit::Form form_;
 
  public:
-  Form1(toolkit::Application& app, Module1& module);
+  Form1(toolkit::Application& app, Module1& module, Os& os);
 
   void Show() override;
   Handle WindowHandle() const override;
@@ -88,22 +93,29 @@ class Form1 : public MainWindowPort {
   bool SetHideKey(Chord chord);
   bool SetRestoreKey(Chord chord);
 
+  // Invisible: Picture1(n) receives the clicks on hidden window n's tray icon.
   toolkit::ControlArray<toolkit::PictureBox> Picture1;
-  toolkit::PictureBox Picture2;
-  toolkit::ListBox List1;
-  toolkit::ControlArray<toolkit::Frame> Frame1;
-  toolkit::PictureBox Picture3;
-  toolkit::ControlArray<toolkit::DrawnLabel> Label1;
-  toolkit::TextBox Text1;
-  toolkit::Button Command1;
-  toolkit::Button Command2;
-  toolkit::ControlArray<toolkit::Button> Command3;
-  toolkit::VScrollBar VScroll1;
-  toolkit::Timer Timer1;
+  toolkit::PictureBox Picture2;  // invisible: receives the clicks on Velamo's own tray icon
+  toolkit::ListBox List1;        // the hidden windows' titles
+  toolkit::ControlArray<toolkit::Frame> Frame1;       // "直接指定" and "自動指定"
+  toolkit::PictureBox Picture3;                       // the crosshair, dragged onto a window
+  toolkit::ControlArray<toolkit::DrawnLabel> Label1;  // the frames' explanations
+  toolkit::TextBox Text1;                             // the scan interval
+  toolkit::Button Command1;                           // "今チェック": scans once
+  toolkit::Button Command2;  // "元に戻す": brings back the windows selected in the list
+  toolkit::ControlArray<toolkit::Button> Command3;  // "隠す": Velamo into the tray
+  toolkit::VScrollBar VScroll1;                     // sets the scan interval
+  toolkit::Timer Timer1;                            // scans at that interval
 
  private:
-  // The About window, made when first opened.
-  std::optional<Form2> form2_;
+  // Controls loaded into arrays, with their events bound to their index.
+  std::unique_ptr<toolkit::PictureBox> LoadPicture1(std::int16_t index);
+  std::unique_ptr<toolkit::Frame> LoadFrame1(std::int16_t index);
+  std::unique_ptr<toolkit::DrawnLabel> LoadLabel1(std::int16_t index);
+  std::unique_ptr<toolkit::Button> LoadCommand3(std::int16_t index);
+  // What reaches the main window other than its controls' events: the keys, the mouse hook's
+  // choice, the shell's restart, a second start, the end of the session.
+  void ListenToMessages();
 
   void Form_Load();
   void Form_QueryUnload(std::int16_t& cancel, std::int16_t reason);
@@ -124,8 +136,9 @@ class Form1 : public MainWindowPort {
   void IconMenu_Sub_Resize_Click();
   void IconMenu_Exit_Click();
   void Menu_File_Exit_Click();
-  // Ctrl+Alt+Shift+Down: the window in front goes into the tray, or our own main window as "隠す"
-  // sends it; Ctrl+Alt+Shift+Up: the window hidden last comes back.
+  void Menu_Help_About_Click();
+  // The hide key: the window in front goes into the tray, or our own main window as "隠す"
+  // sends it; the restore key: the window hidden last comes back.
   void HideKey_Pressed();
   void RestoreKey_Pressed();
   // The icon of hidden window `index` was chosen.
@@ -135,6 +148,8 @@ class Form1 : public MainWindowPort {
   // The second release of a double click lands on whatever icon slid under the pointer after
   // the first one restored a window: such a release is not a click of its own.
   bool SecondReleaseOfARestore();
+  bool SetHotKey(std::optional<toolkit::HotKey>& hot_key, int id, Chord chord,
+                 void (Form1::*pressed)());
 
   std::int16_t SelectedIndex = 0;
   Handle selected_window_ = 0;  // the window of SelectedIndex when it was set
@@ -142,10 +157,8 @@ class Form1 : public MainWindowPort {
   DWORD last_restore_time_ = 0;
   POINT last_restore_at_{};
   bool restored_recently_ = false;
-  void Menu_Help_About_Click();
-
-  bool SetHotKey(std::optional<toolkit::HotKey>& hot_key, int id, Chord chord,
-                 void (Form1::*pressed)());
+  // The About window, made when first opened.
+  std::optional<Form2> form2_;
   std::optional<toolkit::HotKey> hide_key_;
   std::optional<toolkit::HotKey> restore_key_;
 };

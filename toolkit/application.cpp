@@ -1,5 +1,6 @@
 #include "toolkit/application.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -38,7 +39,7 @@ Application::Application(int icon)
 
 int Application::Run() {
   MSG message;
-  while (loaded_forms_ > 0) {
+  while (!loaded_forms_.empty()) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
     DispatchOne(message);
@@ -49,15 +50,18 @@ int Application::Run() {
 void Application::DispatchOne(MSG& message) {
   // Tab and arrow-key navigation between the controls of our forms.
   HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  if (root && Form::FromWindow(root) && IsDialogMessageW(root, &message)) return;
+  const bool ours =
+      std::ranges::any_of(loaded_forms_, [root](Form* f) { return f->hwnd() == root; });
+  if (root && ours && IsDialogMessageW(root, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }
 
-void Application::FormLoaded(Form&) { ++loaded_forms_; }
+void Application::FormLoaded(Form& form) { loaded_forms_.push_back(&form); }
 
-void Application::FormUnloaded(Form&) {
-  if (--loaded_forms_ == 0) PostQuitMessage(0);
+void Application::FormUnloaded(Form& form) {
+  std::erase(loaded_forms_, &form);
+  if (loaded_forms_.empty()) PostQuitMessage(0);
 }
 
 UINT Application::AddCommand(std::function<void()> handler) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "toolkit/handles.h"
 #include "toolkit/twips.h"
@@ -34,7 +35,6 @@ class Application {
   // Forms report their loading and unloading; the program ends with the last one.
   void FormLoaded(Form& form);
   void FormUnloaded(Form& form);
-  int loaded_forms() const { return loaded_forms_; }
 
   // Dispatches one message: keyboard navigation for the form it belongs to, then the window.
   void DispatchOne(MSG& message);
@@ -51,7 +51,7 @@ class Application {
   UniqueFont ui_font_;
   UniqueIcon large_icon_;
   UniqueIcon small_icon_;
-  int loaded_forms_ = 0;
+  std::vector<Form*> loaded_forms_;
   UINT next_command_ = 100;
   std::map<UINT, std::function<void()>> commands_;
 };

@@ -24,12 +24,6 @@ Control::Control(const Placement& placement, const wchar_t* window_class, std::w
   SendMessageW(hwnd(), WM_SETFONT, WPARAM(font ? font : form_.app().ui_font()), FALSE);
 }
 
-Control* Control::FromWindow(HWND window) {
-  if (!window || GetParent(window) == nullptr) return nullptr;
-  if (!Form::FromWindow(GetParent(window))) return nullptr;
-  return reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
 void Control::SetText(std::wstring_view text) {
   SetWindowTextW(hwnd(), std::wstring(text).c_str());
 }

@@ -60,11 +60,13 @@ class Control {
   void SetText(std::wstring_view text);
   bool Visible() const;
 
-  static Control* FromWindow(HWND window);
-
   // Notifications the form passes on from WM_COMMAND and WM_VSCROLL.
   virtual void OnCommand(WORD /*code*/) {}
   virtual void OnScroll(WORD /*code*/) {}
+  // Messages of a control of our own window class.
+  virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    return DefWindowProcW(hwnd(), message, wparam, lparam);
+  }
 
  protected:
   // `font`: the application's when null. Set once: a control measures each font it is given.

@@ -3,6 +3,7 @@
 #include "toolkit/control.h"
 #include "toolkit/menu.h"
 #include "toolkit/timer.h"
+#include "toolkit/window_class.h"
 
 namespace toolkit {
 namespace {
@@ -10,26 +11,13 @@ namespace {
 constexpr wchar_t kFormClass[] = L"VelamoForm";
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-// The program's icon comes with the class: set on each window, it would cost every form a
-// second conversion of the images for the window manager.
-void RegisterFormClass(const Application& app) {
-  WNDCLASSEXW window_class{};
-  if (GetClassInfoExW(app.instance(), kFormClass, &window_class)) return;
-  window_class.cbSize = sizeof(window_class);
-  window_class.lpfnWndProc = DefWindowProcW;
-  window_class.hInstance = app.instance();
-  window_class.hIcon = app.large_icon();
-  window_class.hIconSm = app.small_icon();
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  window_class.lpszClassName = kFormClass;
-  RegisterClassExW(&window_class);
-}
-
 }  // namespace
 
 Form::Form(Application& app, const FormStyle& style) : app_(app), style_(style) {
-  RegisterFormClass(app_);
+  // The program's icon comes with the class: set on each window, it would cost every form a
+  // second conversion of the images for the window manager.
+  RegisterWindowClass(app_.instance(), kFormClass, ObjectWindowProc<Form>,
+                      {app_.large_icon(), app_.small_icon(), LoadCursorW(nullptr, IDC_ARROW)});
   const DWORD ex_style = WS_EX_CONTROLPARENT | (style_.show_in_taskbar ? WS_EX_APPWINDOW : 0) |
                          (style_.dialog_frame ? WS_EX_DLGMODALFRAME : 0);
   // Made at its size and with its menu bar: every later change of a window's frame costs a
@@ -42,7 +30,6 @@ Form::Form(Application& app, const FormStyle& style) : app_(app), style_(style) 
                                 CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                                 frame.bottom - frame.top, nullptr, bar, app_.instance(), nullptr));
   SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form::WindowProc));
   if (style_.menu_bar) style_.menu_bar->ShownIn(hwnd());
   FitClientArea();
   // A dialog frame shows the class's icon in its caption only when the window has it too.
@@ -59,12 +46,9 @@ Form::~Form() {
   if (loaded_) app_.FormUnloaded(*this);
 }
 
-Form* Form::FromWindow(HWND window) {
-  if (!window ||
-      GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Form::WindowProc)) {
-    return nullptr;
-  }
-  return reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+Control* Form::ControlOf(HWND window) const {
+  if (!window || GetAncestor(window, GA_PARENT) != hwnd()) return nullptr;
+  return reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 void Form::FitClientArea() {
@@ -153,24 +137,18 @@ void Form::OnMessage(UINT message, MessageHandler handler) {
 
 void Form::RemoveTimer(UINT_PTR id) { timers_.erase(id); }
 
-LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  Form* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!form) return DefWindowProcW(window, message, wparam, lparam);
-  return form->HandleMessage(message, wparam, lparam);
-}
-
 LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
       if (lparam != 0) {
-        if (Control* control = Control::FromWindow(reinterpret_cast<HWND>(lparam))) {
+        if (Control* control = ControlOf(reinterpret_cast<HWND>(lparam))) {
           control->OnCommand(HIWORD(wparam));
         }
       } else if (wparam == IDOK) {
         // Enter, as the dialog manager reports it when no button is the default: it acts on the
         // push button that has the focus, if any.
         const HWND focus = GetFocus();
-        Control* control = IsChild(hwnd(), focus) ? Control::FromWindow(focus) : nullptr;
+        Control* control = ControlOf(focus);
         if (control && (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON)) {
           control->OnCommand(BN_CLICKED);
         }
@@ -179,7 +157,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return 0;
     case WM_VSCROLL:
-      if (Control* control = Control::FromWindow(reinterpret_cast<HWND>(lparam))) {
+      if (Control* control = ControlOf(reinterpret_cast<HWND>(lparam))) {
         control->OnScroll(LOWORD(wparam));
       }
       return 0;

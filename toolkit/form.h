@@ -14,6 +14,7 @@
 
 namespace toolkit {
 
+class Control;
 class Menu;
 class Timer;
 
@@ -76,11 +77,11 @@ class Form {
   void AddTimer(UINT_PTR id, Timer& timer);
   void RemoveTimer(UINT_PTR id);
 
-  static Form* FromWindow(HWND window);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  // The control that `window` is, if it is one of this form's.
+  Control* ControlOf(HWND window) const;
   void FitClientArea();
   void FocusFirstControl();
 

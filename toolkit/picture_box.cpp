@@ -1,30 +1,22 @@
 #include "toolkit/picture_box.h"
 
 #include "toolkit/form.h"
+#include "toolkit/window_class.h"
 
 namespace toolkit {
 namespace {
 
 constexpr wchar_t kPictureClass[] = L"VelamoPicture";
 
-const wchar_t* RegisteredPictureClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXW window_class{};
-  if (!GetClassInfoExW(instance, kPictureClass, &window_class)) {
-    window_class.cbSize = sizeof(window_class);
-    window_class.lpfnWndProc = procedure;
-    window_class.hInstance = instance;
-    window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    window_class.lpszClassName = kPictureClass;
-    RegisterClassExW(&window_class);
-  }
+const wchar_t* RegisteredPictureClass(HINSTANCE instance) {
+  RegisterWindowClass(instance, kPictureClass, ObjectWindowProc<Control>, {});
   return kPictureClass;
 }
 
 }  // namespace
 
 PictureBox::PictureBox(const Placement& placement, const PictureStyle& style)
-    : Control(placement,
-              RegisteredPictureClass(placement.form.app().instance(), &PictureBox::WindowProc), L"",
+    : Control(placement, RegisteredPictureClass(placement.form.app().instance()), L"",
               (style.visible ? WS_VISIBLE : 0) | WS_TABSTOP,
               style.sunken_border ? WS_EX_CLIENTEDGE : 0),
       style_(style),
@@ -46,13 +38,6 @@ void PictureBox::ShowPointer() const {
   } else {
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
   }
-}
-
-LRESULT CALLBACK PictureBox::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* box = static_cast<PictureBox*>(
-      reinterpret_cast<Control*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
-  if (!box) return DefWindowProcW(window, message, wparam, lparam);
-  return box->HandleMessage(message, wparam, lparam);
 }
 
 void PictureBox::Raise(const MouseHandler& handler, std::int16_t button, WPARAM wparam,

@@ -40,8 +40,7 @@ class PictureBox : public Control {
   std::function<void(int key)> KeyDown;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void Raise(const MouseHandler& handler, std::int16_t button, WPARAM wparam, LPARAM lparam);
   void ShowPointer() const;
   void Paint();

@@ -54,19 +54,14 @@ void Win32Os::ExtractIconExA(const std::string& file, int index, Handle* large, 
 bool Win32Os::Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) {
   // The record's fields laid into the system's structure: on 32-bit Windows the same 88 bytes.
   // A full 64-byte tip has no NUL, so the zeroed tail behind it ends the shell's read.
-  const auto field = [&data](std::size_t offset) {
-    std::uint32_t value;
-    std::memcpy(&value, data.data() + offset, sizeof value);
-    return value;
-  };
   NOTIFYICONDATAA record{};
   record.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  record.hWnd = FromHandle<HWND>(field(4));
-  record.uID = field(8);
-  record.uFlags = field(12);
-  record.uCallbackMessage = field(16);
-  record.hIcon = FromHandle<HICON>(field(20));
-  std::memcpy(record.szTip, data.data() + 24, kTipLength);
+  record.hWnd = FromHandle<HWND>(FieldOf(data, kHWndAt));
+  record.uID = FieldOf(data, kUIDAt);
+  record.uFlags = FieldOf(data, kUFlagsAt);
+  record.uCallbackMessage = FieldOf(data, kUCallbackMessageAt);
+  record.hIcon = FromHandle<HICON>(FieldOf(data, kHIconAt));
+  std::memcpy(record.szTip, data.data() + kSzTipAt, kTipLength);
   return ::Shell_NotifyIconA(message, &record);
 }
 

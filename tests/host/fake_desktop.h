@@ -11,12 +11,6 @@
 
 namespace velamo::testing {
 
-// The little-endian 32-bit field at `offset` of an ANSI tray record.
-inline std::uint32_t FieldAt(const TrayBytes& bytes, std::size_t offset) {
-  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
-         static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
-}
-
 // The system and the main window as the shared procedures see them, faked, with one log of the
 // calls that change something. Text is converted with the real code page 932, so double-byte
 // rules behave as on a Japanese system.
@@ -58,9 +52,9 @@ class FakeDesktop : public Os, public MainWindowPort {
   // Logged as "add ID WINDOW" or "delete ID WINDOW", the window in hexadecimal.
   bool Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) override {
     char window[16];
-    std::snprintf(window, sizeof window, "%x", FieldAt(data, 4));
-    calls.push_back((message == kNimAdd ? "add " : "delete ") + std::to_string(FieldAt(data, 8)) +
-                    " " + window);
+    std::snprintf(window, sizeof window, "%x", FieldOf(data, kHWndAt));
+    calls.push_back((message == kNimAdd ? "add " : "delete ") +
+                    std::to_string(FieldOf(data, kUIDAt)) + " " + window);
     return true;
   }
   int GetWindowTextA(Handle window, char* buffer, int max_count) override;

@@ -13,7 +13,7 @@ class TrayRecordTest : public ::testing::Test {
  protected:
   std::string Tip(std::u16string_view tip) {
     const TrayBytes bytes = AnsiTrayRecord(MakeTrayRecord(3, 0x9003, 0x77, tip), os_);
-    return std::string(bytes.begin() + 24, bytes.end());
+    return std::string(bytes.begin() + kSzTipAt, bytes.end());
   }
   std::string Ansi(std::u16string_view text) { return os_.ToAnsi(text); }
   testing::FakeDesktop os_;

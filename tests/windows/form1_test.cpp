@@ -49,7 +49,7 @@ class Form1Test : public ::testing::Test {
   toolkit::Application app_;
   Win32Os os_;
   Module1 module_{os_};
-  Form1 form1_{app_, module_};
+  Form1 form1_{app_, module_, os_};
 };
 
 TEST_F(Form1Test, List1HasTheFocusAndMenusHoldTheirItemsAndTheWindowListFollowsTheTable) {
