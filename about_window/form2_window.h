@@ -21,13 +21,13 @@ struct Form2::Window {
   toolkit::UniqueFont copyright_font;
   toolkit::Form form;
 
-  toolkit::ControlArray<toolkit::Shape> Shape1;
-  toolkit::ControlArray<toolkit::DrawnLabel> Label1;
-  toolkit::ControlArray<toolkit::DrawnLabel> Label2;
-  toolkit::ControlArray<toolkit::DrawnLabel> Label3;
-  toolkit::ControlArray<toolkit::DrawnLabel> Label5;
-  toolkit::Button Command1;
-  toolkit::PictureBox Picture1;
+  toolkit::ControlArray<toolkit::Shape> Shape1;       // the bar behind the title
+  toolkit::ControlArray<toolkit::DrawnLabel> Label1;  // the title "Velamo" and its shadow
+  toolkit::ControlArray<toolkit::DrawnLabel> Label2;  // the version and the copyright line
+  toolkit::ControlArray<toolkit::DrawnLabel> Label3;  // the description and the links' captions
+  toolkit::ControlArray<toolkit::DrawnLabel> Label5;  // the links: web page and e-mail address
+  toolkit::Button Command1;                           // "OK": closes the window
+  toolkit::PictureBox Picture1;                       // the program's icon
 };
 
 }  // namespace velamo
