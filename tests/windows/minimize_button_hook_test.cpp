@@ -1,0 +1,42 @@
+#include "win32/minimize_button_hook.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace velamo {
+namespace {
+
+// Without the thread that watches the mouse the program runs on, without the right click.
+TEST(MinimizeButtonHookTest, WithoutRoomForItsThreadTheHookIsAbsentAndStopsAtOnce) {
+  // Every free address reserved: no thread can have a stack.
+  std::vector<void*> reserved;
+  reserved.reserve(4096);
+  for (SIZE_T size = SIZE_T{1} << (sizeof(void*) == 8 ? 46 : 30); size >= 0x10000;) {
+    void* block = reserved.size() < reserved.capacity()
+                      ? VirtualAlloc(nullptr, size, MEM_RESERVE, PAGE_NOACCESS)
+                      : nullptr;
+    if (block) {
+      reserved.push_back(block);
+    } else {
+      size /= 2;
+    }
+  }
+  bool running = true;
+  {
+    MinimizeButtonHook hook(nullptr, WM_APP);
+    running = hook.Running();
+  }
+  for (void* block : reserved) VirtualFree(block, 0, MEM_RELEASE);
+  EXPECT_FALSE(running);
+
+  MinimizeButtonHook hook(nullptr, WM_APP);
+  EXPECT_TRUE(hook.Running());
+  hook.Stop();
+  EXPECT_FALSE(hook.Running());
+}
+
+}  // namespace
+}  // namespace velamo
