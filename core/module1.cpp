@@ -19,9 +19,11 @@ void Module1::Main(MainWindowPort& form1) {
   HiddenList.assign(1, HiddenEntry{});
 
   const std::string executable = os_.ToAnsi(AppPath + kExecutableName);
-  os_.ExtractIconExA(executable, 0, &AppLargeIcon, &AppSmallIcon);
-  Handle unused_large = 0;
-  os_.ExtractIconExA(executable, 1, &unused_large, &AppFallbackIcon);
+  // Each size asked for on its own: asked for both, Wine makes the small icon from the large
+  // one's image instead of the small image drawn for it.
+  os_.ExtractIconExA(executable, 0, &AppLargeIcon, nullptr);
+  os_.ExtractIconExA(executable, 0, nullptr, &AppSmallIcon);
+  os_.ExtractIconExA(executable, 1, nullptr, &AppFallbackIcon);
 
   form1.Show();
   AdoptMarkedWindows();

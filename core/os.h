@@ -43,7 +43,8 @@ class Os {
   virtual std::string ToAnsi(std::u16string_view text) const = 0;
   virtual std::u16string FromAnsi(std::string_view text) const = 0;
 
-  // Asks for one icon: `large` and `small` receive its two images, or stay untouched on failure.
+  // Asks for one icon: `large` and `small`, where not null, receive its two images, or stay
+  // untouched on failure.
   virtual void ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) = 0;
 
   virtual bool Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) = 0;

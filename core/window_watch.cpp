@@ -26,10 +26,13 @@ void WindowWatch::Look() {
   std::erase_if(started_, [now](const Started& s) { return now - s.since > kStartedWatchTime; });
   const std::uint32_t ours = os_.GetCurrentProcessId();
   // Only what still exists is kept from one look to the next.
-  std::map<std::uint32_t, std::u16string> images;
-  std::set<Handle> opened;
+  Images images;
+  std::vector<Handle> opened;
+  const auto seen = [](const auto& list, auto item) {
+    return std::ranges::find(list, item) != list.end();
+  };
   os_.EnumWindows([&](Handle window) {
-    if (opened_.contains(window)) opened.insert(window);
+    if (seen(opened_, window)) opened.push_back(window);
     // One call for most windows: the hidden ones, which are many, go no further.
     const std::uint32_t style = os_.GetWindowLongA(window, kGwlStyle);
     if (!(style & kWsVisible)) return kContinue;
@@ -38,7 +41,10 @@ void WindowWatch::Look() {
     const std::u16string& image = ImageOf(process, images);
     bool hide = (style & kWsMinimize) && Matches(minimized_, image);
     if ((!open_.empty() || !started_.empty()) && IsMainWindow(window, style)) {
-      hide |= Matches(open_, image) && opened.insert(window).second;
+      if (Matches(open_, image) && !seen(opened, window)) {
+        opened.push_back(window);
+        hide = true;
+      }
       // Taken by whichever rule hides it: a started program's later windows are left alone.
       const auto started =
           std::ranges::find_if(started_, [&](Started& s) { return InFamily(s, process); });
@@ -75,24 +81,33 @@ bool WindowWatch::Matches(const std::vector<std::u16string>& programs,
 }
 
 bool WindowWatch::InFamily(Started& started, std::uint32_t process) {
-  if (process == started.process) return true;
-  const auto [known, added] = started.family.try_emplace(process, false);
-  if (!added) return known->second;
+  if (process == started.process ||
+      std::ranges::find(started.family, process) != started.family.end()) {
+    return true;
+  }
+  if (std::ranges::find(started.strangers, process) != started.strangers.end()) return false;
   std::uint32_t ancestor = process;
   for (int depth = 0; depth < kDeepestFamily && ancestor != 0; ++depth) {
     ancestor = os_.ParentProcessId(ancestor);
-    if (ancestor == started.process) return known->second = true;
+    if (ancestor == started.process) {
+      started.family.push_back(process);
+      return true;
+    }
   }
+  started.strangers.push_back(process);
   return false;
 }
 
-const std::u16string& WindowWatch::ImageOf(std::uint32_t process,
-                                           std::map<std::uint32_t, std::u16string>& now) {
-  if (const auto found = now.find(process); found != now.end()) return found->second;
-  const auto cached = images_.find(process);
-  std::u16string image =
-      cached != images_.end() ? std::move(cached->second) : os_.ProcessImageName(process);
-  return now.emplace(process, std::move(image)).first->second;
+const std::u16string& WindowWatch::ImageOf(std::uint32_t process, Images& now) {
+  const auto of = [process](const Images& images) {
+    return std::ranges::find(images, process, &Images::value_type::first);
+  };
+  if (const auto found = of(now); found != now.end()) return found->second;
+  const auto cached = of(images_);
+  return now
+      .emplace_back(process,
+                    cached != images_.end() ? cached->second : os_.ProcessImageName(process))
+      .second;
 }
 
 }  // namespace velamo

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/module1.h"
@@ -37,24 +36,26 @@ class WindowWatch {
   struct Started {
     std::uint32_t process;
     std::uint32_t since;                   // tick count when started
-    std::map<std::uint32_t, bool> family;  // processes looked at: started from it or not
+    std::vector<std::uint32_t> family;     // processes started from it
+    std::vector<std::uint32_t> strangers;  // and those that are not
   };
+  // Each process's program, read once while it has windows.
+  using Images = std::vector<std::pair<std::uint32_t, std::u16string>>;
 
   // A window with a caption that would show in the taskbar, as a program's main windows do;
   // splash screens, tool windows and owned dialogs are not.
   bool IsMainWindow(Handle window, std::uint32_t style);
   bool Matches(const std::vector<std::u16string>& programs, const std::u16string& image);
   bool InFamily(Started& started, std::uint32_t process);
-  const std::u16string& ImageOf(std::uint32_t process,
-                                std::map<std::uint32_t, std::u16string>& now);
+  const std::u16string& ImageOf(std::uint32_t process, Images& now);
 
   Os& os_;
   Module1& module_;
   std::vector<std::u16string> minimized_;
   std::vector<std::u16string> open_;
   std::vector<Started> started_;
-  std::map<std::uint32_t, std::u16string> images_;  // each process's program, read once
-  std::set<Handle> opened_;                         // windows an open rule has seen shown
+  Images images_;
+  std::vector<Handle> opened_;  // windows an open rule has seen shown
   bool looking_ = false;
 };
 

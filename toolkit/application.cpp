@@ -66,14 +66,17 @@ void Application::FormUnloaded(Form& form) {
 
 UINT Application::AddCommand(std::function<void()> handler) {
   const UINT id = next_command_++;
-  commands_.emplace(id, std::move(handler));
+  commands_.emplace_back(id, std::move(handler));
   return id;
 }
 
-void Application::RemoveCommand(UINT id) { commands_.erase(id); }
+void Application::RemoveCommand(UINT id) {
+  std::erase_if(commands_, [id](const auto& command) { return command.first == id; });
+}
 
 void Application::RunCommand(UINT id) {
-  const auto found = commands_.find(id);
+  const auto found =
+      std::ranges::find_if(commands_, [id](const auto& command) { return command.first == id; });
   if (found == commands_.end()) return;
   // Copied: the handler may remove its own menu item.
   const std::function<void()> handler = found->second;

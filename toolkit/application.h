@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include <functional>
-#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/handles.h"
@@ -53,7 +53,7 @@ class Application {
   UniqueIcon small_icon_;
   std::vector<Form*> loaded_forms_;
   UINT next_command_ = 100;
-  std::map<UINT, std::function<void()>> commands_;
+  std::vector<std::pair<UINT, std::function<void()>>> commands_;  // in id order
 };
 
 // The directory of the running executable: "C:\" at a drive root, without a trailing

@@ -1,13 +1,31 @@
 #include "toolkit/control_array.h"
 
+#include <algorithm>
+
 #include "core/runtime_error.h"
 
 namespace toolkit {
 
+namespace {
+
+template <typename Elements>
+auto LowerBound(Elements& elements, std::int16_t index) {
+  return std::ranges::lower_bound(elements, index, {}, [](const auto& e) { return e.first; });
+}
+
+}  // namespace
+
+ControlArrayBase::Elements::const_iterator ControlArrayBase::Find(std::int16_t index) const {
+  const auto found = LowerBound(elements_, index);
+  return found != elements_.end() && found->first == index ? found : elements_.end();
+}
+
 void ControlArrayBase::Unload(std::int16_t index) {
-  if (elements_.erase(index) == 0) {
+  const auto found = Find(index);
+  if (found == elements_.end()) {
     velamo::RaiseRuntimeError(velamo::RuntimeErrorCode::kNoSuchElement);
   }
+  elements_.erase(found);
 }
 
 void ControlArrayBase::CheckUnloaded(std::int16_t index) const {
@@ -15,11 +33,11 @@ void ControlArrayBase::CheckUnloaded(std::int16_t index) const {
 }
 
 void* ControlArrayBase::Add(std::int16_t index, Owned element) {
-  return elements_.emplace(index, std::move(element)).first->second.get();
+  return elements_.emplace(LowerBound(elements_, index), index, std::move(element))->second.get();
 }
 
 void* ControlArrayBase::Get(std::int16_t index) const {
-  const auto found = elements_.find(index);
+  const auto found = Find(index);
   if (found == elements_.end()) {
     velamo::RaiseRuntimeError(velamo::RuntimeErrorCode::kNoSuchElement);
   }

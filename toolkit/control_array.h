@@ -2,8 +2,9 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace toolkit {
 
@@ -12,9 +13,9 @@ class ControlArrayBase {
  public:
   // Unloading or using an element that does not exist is a run-time error.
   void Unload(std::int16_t index);
-  bool Loaded(std::int16_t index) const { return elements_.contains(index); }
-  std::int16_t LBound() const { return elements_.empty() ? 0 : elements_.begin()->first; }
-  std::int16_t UBound() const { return elements_.empty() ? 0 : elements_.rbegin()->first; }
+  bool Loaded(std::int16_t index) const { return Find(index) != elements_.end(); }
+  std::int16_t LBound() const { return elements_.empty() ? 0 : elements_.front().first; }
+  std::int16_t UBound() const { return elements_.empty() ? 0 : elements_.back().first; }
 
  protected:
   using Owned = std::unique_ptr<void, void (*)(void*)>;
@@ -24,7 +25,10 @@ class ControlArrayBase {
   void* Get(std::int16_t index) const;
 
  private:
-  std::map<std::int16_t, Owned> elements_;
+  using Elements = std::vector<std::pair<std::int16_t, Owned>>;
+  Elements::const_iterator Find(std::int16_t index) const;
+  // In index order; elements mostly come and go at the end.
+  Elements elements_;
 };
 
 // Elements of one kind addressed by a 16-bit index and loaded and unloaded at run time. The

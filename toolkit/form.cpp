@@ -1,5 +1,7 @@
 #include "toolkit/form.h"
 
+#include <algorithm>
+
 #include "toolkit/control.h"
 #include "toolkit/menu.h"
 #include "toolkit/timer.h"
@@ -129,13 +131,13 @@ void Form::PopupMenu(HMENU menu, UINT flags) {
   if (chosen != 0) app_.RunCommand(chosen);
 }
 
-void Form::AddTimer(UINT_PTR id, Timer& timer) { timers_[id] = &timer; }
+void Form::AddTimer(Timer& timer) { timers_.push_back(&timer); }
 
 void Form::OnMessage(UINT message, MessageHandler handler) {
-  message_handlers_[message] = std::move(handler);
+  message_handlers_.emplace_back(message, std::move(handler));
 }
 
-void Form::RemoveTimer(UINT_PTR id) { timers_.erase(id); }
+void Form::RemoveTimer(Timer& timer) { std::erase(timers_, &timer); }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
@@ -162,8 +164,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return 0;
     case WM_TIMER: {
-      const auto found = timers_.find(wparam);
-      if (found != timers_.end()) found->second->Tick();
+      const auto found = std::ranges::find(timers_, reinterpret_cast<Timer*>(wparam));
+      if (found != timers_.end()) (*found)->Tick();
       return 0;
     }
     case WM_ACTIVATE:
@@ -200,7 +202,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return 0;
     default:
-      if (const auto found = message_handlers_.find(message); found != message_handlers_.end()) {
+      if (const auto found = std::ranges::find(message_handlers_, message,
+                                               &std::pair<UINT, MessageHandler>::first);
+          found != message_handlers_.end()) {
         found->second(wparam, lparam);
         return 0;
       }

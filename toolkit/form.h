@@ -4,8 +4,9 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "toolkit/application.h"
 #include "toolkit/drawn_surface.h"
@@ -74,8 +75,9 @@ class Form {
   // Pops up `menu` at the mouse pointer and runs the chosen command, if any, after it closes.
   void PopupMenu(HMENU menu, UINT flags);
 
-  void AddTimer(UINT_PTR id, Timer& timer);
-  void RemoveTimer(UINT_PTR id);
+  // WM_TIMER goes to the timers added here, not to one that has gone.
+  void AddTimer(Timer& timer);
+  void RemoveTimer(Timer& timer);
 
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
@@ -94,8 +96,8 @@ class Form {
   bool shown_once_ = false;
   HWND modal_owner_ = nullptr;
   HWND saved_focus_ = nullptr;
-  std::map<UINT_PTR, Timer*> timers_;
-  std::map<UINT, MessageHandler> message_handlers_;
+  std::vector<Timer*> timers_;
+  std::vector<std::pair<UINT, MessageHandler>> message_handlers_;
 };
 
 }  // namespace toolkit

@@ -4,11 +4,11 @@
 
 namespace toolkit {
 
-Timer::Timer(Form& form) : form_(form) { form_.AddTimer(id(), *this); }
+Timer::Timer(Form& form) : form_(form) { form_.AddTimer(*this); }
 
 Timer::~Timer() {
   KillTimer(form_.hwnd(), id());
-  form_.RemoveTimer(id());
+  form_.RemoveTimer(*this);
 }
 
 void Timer::SetInterval(int milliseconds) {

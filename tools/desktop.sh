@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Starts or stops a Wine desktop to run Velamo and its tests on.
 #
-#   desktop.sh start HOME [--display :N]   prefix HOME/prefix (made once), an Xvfb of its own
+#   desktop.sh start HOME [--display :N] [--dpi N]
+#                                          prefix HOME/prefix (made once), an Xvfb of its own
 #                                          unless --display is given, Wine's "shell" desktop
-#                                          (taskbar and notification area); writes HOME/env
+#                                          (taskbar and notification area) at N dots per inch
+#                                          (96 unless given); writes HOME/env
 #   desktop.sh stop HOME                   ends that wineserver, its processes and that Xvfb
 #   desktop.sh arch                        prints wine32 when this machine runs 32-bit code
 #                                          natively, else wine64 (some kernels run no 32-bit
@@ -46,8 +48,14 @@ action=$1
 home=$(realpath -m "$2")
 shift 2
 given_display=""
+dpi=96
 while [ $# -gt 0 ]; do
   case $1 in
+    --dpi)
+      [ $# -ge 2 ] || die "--dpi needs a value"
+      dpi=$2
+      shift 2
+      ;;
     --display)
       [ $# -ge 2 ] || die "--display needs a value"
       given_display=$2
@@ -142,6 +150,8 @@ taskbar_settled() {
 
 running() {
   [ -f "$home/env" ] || return 1
+  # shellcheck disable=SC1091
+  [ "$(. "$home/env" && echo "$VELAMO_DPI")" = "$dpi" ] || return 1
   # shellcheck disable=SC1091
   DISPLAY=$(. "$home/env" && echo "$DISPLAY")
   export DISPLAY
@@ -241,6 +251,7 @@ export WINEDEBUG='$WINEDEBUG'
 export LC_ALL='$LC_ALL'
 export WINEDLLOVERRIDES='$WINEDLLOVERRIDES'
 export PATH='$PATH'
+export VELAMO_DPI='$dpi'
 ${WINELOADER:+export WINELOADER='$WINELOADER' WINESERVER='$WINESERVER'}
 EOF
   mv "$home/env.tmp" "$home/env"
@@ -286,6 +297,9 @@ start_all() {
   fi
   stop_all
   make_prefix
+  # The display's scale, which every program reads when it starts (Wine's LogPixels).
+  DISPLAY="" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+    </dev/null >>"$logs/wineboot.log" 2>&1 9>&- || die "setting $dpi dpi failed"
   start_xvfb
   export DISPLAY
   # The keeper is a Wine process that waits forever: while it lives, the desktop has a user

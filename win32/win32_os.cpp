@@ -46,9 +46,12 @@ std::u16string Win32Os::FromAnsi(std::string_view text) const {
 void Win32Os::ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) {
   HICON large_icon = nullptr;
   HICON small_icon = nullptr;
-  if (::ExtractIconExA(file.c_str(), index, &large_icon, &small_icon, 1) == 0) return;
-  *large = ToHandle(large_icon);
-  *small = ToHandle(small_icon);
+  if (::ExtractIconExA(file.c_str(), index, large ? &large_icon : nullptr,
+                       small ? &small_icon : nullptr, 1) == 0) {
+    return;
+  }
+  if (large) *large = ToHandle(large_icon);
+  if (small) *small = ToHandle(small_icon);
 }
 
 bool Win32Os::Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) {

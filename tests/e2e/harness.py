@@ -183,27 +183,31 @@ class Screen:
 
 
 class Tray:
-    """Wine's explorer paints notification icons onto the taskbar, in 20-pixel cells from its
-    right end in the order added; no window per icon, so icons are counted on screen."""
+    """Wine's explorer paints notification icons onto the taskbar, in cells of the small icon's
+    size and a 2-pixel margin from its right end in the order added; no window per icon, so icons
+    are counted on screen."""
 
     def __init__(self, probe, screen):
         self.screen = screen
         self.bar = probe.rect(probe.window(cls="Shell_TrayWnd"))
+        self.size = probe("GetSystemMetrics", 49) + 4  # SM_CXSMICON
 
     def cell(self, k):
-        right, top = self.bar[2] - 20 * k, self.bar[1] + (self.bar[3] - self.bar[1] - 20) // 2
-        return right - 20, top, right, top + 20
+        right = self.bar[2] - self.size * k
+        top = self.bar[1] + (self.bar[3] - self.bar[1] - self.size) // 2
+        return right - self.size, top, right, top + self.size
 
     def count(self):
         """Icons shown: cells with a drawn middle in a 2-pixel margin of background."""
         pixels = self.screen.grab(self.bar)
-        background, n = pixels[2][-1], 0
+        background, n, size = pixels[2][-1], 0, self.size
         while n < 30:
             left, top = self.cell(n)[0] - self.bar[0], self.cell(n)[1] - self.bar[1]
-            cell = [(x - left, y - top, pixels[y][x]) for y in range(top, top + 20)
-                    for x in range(left, left + 20)]
-            if any(p != background for x, y, p in cell if not (2 <= x < 18 and 2 <= y < 18)) or \
-                    all(p == background for x, y, p in cell if 2 <= x < 18 and 2 <= y < 18):
+            cell = [(x - left, y - top, pixels[y][x]) for y in range(top, top + size)
+                    for x in range(left, left + size)]
+            inside = lambda x, y: 2 <= x < size - 2 and 2 <= y < size - 2
+            if any(p != background for x, y, p in cell if not inside(x, y)) or \
+                    all(p == background for x, y, p in cell if inside(x, y)):
                 return n
             n += 1
         return n

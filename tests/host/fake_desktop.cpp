@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <tuple>
 
 namespace velamo::testing {
 namespace {
@@ -36,9 +35,11 @@ std::u16string FakeDesktop::FromAnsi(std::string_view text) const {
 }
 
 void FakeDesktop::ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) {
-  calls.push_back("ExtractIconExA " + file + " " + std::to_string(index));
+  calls.push_back("ExtractIconExA " + file + " " + std::to_string(index) + (large ? " large" : "") +
+                  (small ? " small" : ""));
   if (!icon_files.contains(file) || !icon_files[file].contains(index)) return;
-  std::tie(*large, *small) = icon_files[file][index];
+  if (large) *large = icon_files[file][index].first;
+  if (small) *small = icon_files[file][index].second;
 }
 
 int FakeDesktop::GetWindowTextA(Handle window, char* buffer, int max_count) {

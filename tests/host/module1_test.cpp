@@ -32,8 +32,9 @@ TEST(Module1Test, IconsComeFromTheFixedFileNameInTheProgramsDirectoryBeforeTheWi
     if (path != u"E:\\") os.icon_files[file] = {{0, {0x100, 0x101}}, {1, {0x200, 0x201}}};
     Module1 module{os};
     module.Main(os);
-    EXPECT_EQ(os.calls, (Calls{"ExtractIconExA " + file + " 0", "ExtractIconExA " + file + " 1",
-                               "Form1.Show", "EnumWindows"}));
+    EXPECT_EQ(os.calls,
+              (Calls{"ExtractIconExA " + file + " 0 large", "ExtractIconExA " + file + " 0 small",
+                     "ExtractIconExA " + file + " 1 small", "Form1.Show", "EnumWindows"}));
     const std::vector<Handle> found = {module.AppLargeIcon, module.AppSmallIcon,
                                        module.AppFallbackIcon};
     const std::vector<Handle> expected = {0x100, 0x101, 0x201};

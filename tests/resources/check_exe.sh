@@ -23,15 +23,17 @@ expect subsystem "$(grep -Eo '^Subsystem[[:space:]]+[0-9]+' <<<"$headers" | tr -
 expect "icon groups" "$(wrestool -l --type=14 "$exe" | grep -Eo 'name=[0-9]+' | paste -sd' ')" \
   "name=1 name=2"
 images() { wrestool -x --type="$1" --name="$2" "$exe" >"$work/x" && icotool -l "$work/x" |
-  grep -Eo 'width=[0-9]+ --height=[0-9]+ --bit-depth=[0-9]+|hotspot-x=[0-9]+ --hotspot-y=[0-9]+' |
-  paste -sd' '; }
-expect "app icon" "$(images 14 1)" "width=16 --height=16 --bit-depth=4 width=32 --height=32 \
---bit-depth=4 width=48 --height=48 --bit-depth=8"
-expect "fallback icon" "$(images 14 2)" "width=16 --height=16 --bit-depth=4"
-# icotool misreads cursors: the group's entry (width, height of both masks, planes, bits) and the
-# image's hot spot, read directly.
-expect crosshair "$(wrestool -x --raw --type=12 --name=101 "$exe" | od -An -tu2 -j6 -N8 | xargs) \
-$(wrestool -x --raw --type=1 "$exe" | od -An -tu2 -N4 | xargs)" "32 64 1 1 15 15"
+  grep -Eo 'width=[0-9]+ --height=[0-9]+ --bit-depth=[0-9]+' | paste -sd' '; }
+sizes() { for size in 16 20 24 32 40 48 64; do
+  printf 'width=%s --height=%s --bit-depth=%s\n' $size $size $((size >= $1 ? 8 : 4)); done | paste -sd' '; }
+expect "app icon" "$(images 14 1)" "$(sizes 40)"
+expect "fallback icon" "$(images 14 2)" "$(sizes 99)"
+# icotool misreads cursors: each of the group's entries (width, height of both masks, planes,
+# bits) and each image's hot spot, read directly.
+expect crosshair "$(wrestool -x --raw --type=12 --name=101 "$exe" | od -An -tu2 -v -j6 |
+  xargs -n7 | cut -d' ' -f1-4 | paste -sd' ') $(for n in 1 2 3; do
+  wrestool -x --raw --type=1 --name=$n "$exe" | od -An -tu2 -N4; done | xargs)" \
+  "32 64 1 1 48 96 1 1 64 128 1 1 15 15 23 23 31 31"
 version=$(sed -nE 's/^project\(Velamo VERSION ([0-9.]+).*/\1/p' "$source/CMakeLists.txt")
 expect "file version" "$(wrestool -x --raw --type=16 "$exe" | strings -el | grep -x -m1 "$version")" \
   "$version"
