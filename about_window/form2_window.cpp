@@ -58,7 +58,7 @@ Form2::Window::Window(toolkit::Application& app, Form2& events)
                                                             .points = 9.75,
                                                             .weight = FW_BOLD,
                                                             .charset = SHIFTJIS_CHARSET})),
-      form(app, {.caption = L"Torvane - バージョン情報",
+      form(app, {.caption = L"Velamo - バージョン情報",
                  .client_width = 3480,
                  .client_height = 2955,
                  .show_in_taskbar = false,

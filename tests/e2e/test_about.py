@@ -9,7 +9,7 @@ from pathlib import Path
 
 from harness import VelamoTest, center, wait_until
 
-CAPTION = "Torvane - バージョン情報"
+CAPTION = "Velamo - バージョン情報"
 BLUE = (0, 0, 255)
 WEB_PAGE = "https://www.example.org/velamo/"
 
