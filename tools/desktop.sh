@@ -56,6 +56,10 @@ while [ $# -gt 0 ]; do
       dpi=$2
       shift 2
       ;;
+    --dpi=*)
+      dpi=${1#--dpi=}
+      shift
+      ;;
     --display)
       [ $# -ge 2 ] || die "--display needs a value"
       given_display=$2

@@ -5,6 +5,7 @@ and owns the target windows it creates."""
 
 import ctypes
 import ctypes.util
+import itertools
 import os
 import re
 import struct
@@ -313,19 +314,21 @@ class VelamoTest(unittest.TestCase):
     def interval(self):
         return int(self.probe.text(self.control("Edit")))
 
-    def step_interval(self, up=True):
-        """A real click on an arrow of the scroll bar, handled within a second."""
-        before = self.interval()
-        self.screen.click(*self.scroll_arrow(up))
-        wait_until(lambda: self.interval() == before + (1 if up else -1), 1, "Velamo answering")
+    def step_interval(self, steps=1):
+        """Real clicks on an arrow of the scroll bar, each handled within a second."""
+        for _ in range(abs(steps)):
+            before = self.interval()
+            self.screen.click(*self.scroll_arrow(steps > 0))
+            wait_until(lambda: self.interval() == before + (1 if steps > 0 else -1), 1,
+                       "Velamo answering")
 
-    def wait_hidden(self, *windows):
+    def wait_hidden(self, *windows, shown=False):
         for hwnd in windows:
-            self.wait(lambda: not self.probe.visible(hwnd), f"window {hwnd:#x} hidden")
+            self.wait(lambda: self.probe.visible(hwnd) == shown,
+                      f"window {hwnd:#x} {'shown' if shown else 'hidden'}")
 
     def wait_shown(self, *windows):
-        for hwnd in windows:
-            self.wait(lambda: self.probe.visible(hwnd), f"window {hwnd:#x} shown")
+        self.wait_hidden(*windows, shown=True)
 
     def wait_listed(self, titles, icons=None):
         self.wait(lambda: self.list_items() == titles, f"the list showing {titles}")
@@ -368,14 +371,9 @@ class VelamoTest(unittest.TestCase):
         found on screen, as bands of rows with dark text between the separators."""
         left, top = self.probe.rect(menu)[:2]
         rows = [any(sum(p) < 200 for p in row) for row in self.screen.grab(self.probe.rect(menu))]
-        bands, start = [], None
-        for y, dark in enumerate(rows + [False]):
-            if dark and start is None:
-                start = y
-            elif not dark and start is not None:
-                bands.append((start + y) // 2)
-                start = None
-        self.screen.click(left + 30, top + bands[k])
+        bands = [[y for y, _ in band] for dark, band in
+                 itertools.groupby(enumerate(rows), key=lambda row: row[1]) if dark]
+        self.screen.click(left + 30, top + (bands[k][0] + bands[k][-1]) // 2)
 
     def caption_point(self, hwnd, hit, owner=None):
         """The middle of the part of hwnd's title bar that answers WM_NCHITTEST with `hit`, as
@@ -391,23 +389,24 @@ class VelamoTest(unittest.TestCase):
         """The hit-test codes of the last right press and release a target window's frame got."""
         return tuple(self.probe("GetPropW", hwnd, wstr("E2E.Right" + e)) for e in ("Down", "Up"))
 
-    def message(self):
-        """The text of Velamo's message box, which is then closed with its first button."""
-        box = self.wait(lambda: self.probe.windows("Velamo", "#32770"), "Velamo's message")[0]
-        children = self.probe.children(box)
-        text = "".join(self.probe.text(c) for c in children if self.probe.cls(c) == "Static")
+    def answer(self, title="Velamo", button=""):
+        """The text of one of Velamo's message boxes, closed with the button whose caption holds
+        `button`."""
+        box = self.wait(lambda: self.probe.windows(title, "#32770"), f"the message {title!r}")[0]
+        children = [(c, self.probe.cls(c), self.probe.text(c)) for c in self.probe.children(box)]
         self.screen.click(*center(self.probe.rect(next(
-            c for c in children if self.probe.cls(c) == "Button"))))
-        self.wait(lambda: not self.probe.windows("Velamo", "#32770"), "the message to close")
-        return text
+            c for c, cls, text in children if cls == "Button" and button in text))))
+        self.wait(lambda: not self.probe.windows(title, "#32770"), f"{title!r} to close")
+        return "".join(text for _, cls, text in children if cls == "Static")
 
     def answer_quit(self, yes):
-        box = self.wait(lambda: self.probe.windows("Velamo - 終了"), "the quit question")[0]
-        self.assertIn("終了しますか？", [self.probe.text(c) for c in self.probe.children(box)])
-        (chosen,) = [c for c in self.probe.children(box) if self.probe.cls(c) == "Button" and
-                     ("Y" if yes else "N") in self.probe.text(c)]
-        self.screen.click(*center(self.probe.rect(chosen)))
-        self.wait(lambda: not self.probe.windows("Velamo - 終了"), "the question to close")
+        self.assertIn("終了しますか？", self.answer("Velamo - 終了", "Y" if yes else "N"))
+
+    def as_pictured(self, name, rect):
+        """Whether the screen shows in `rect`, to the pixel, what docs/`name`.png shows."""
+        picture = Path(__file__).resolve().parents[2] / "docs" / f"{name}.png"
+        return subprocess.run(["compare", "-metric", "AE", self.screen.screenshot(name, rect),
+                               picture, "null:"], capture_output=True, text=True).stderr == "0"
 
     def settle(self, seconds=0.5):
         time.sleep(seconds)

@@ -26,9 +26,8 @@ class HardeningTest(VelamoTest):
 
     def test_a_minimize_buttons_window_closed_while_velamo_is_busy_gets_no_entry(self):
         t = self.targets()
-        minimized = [t.new_window(f"M{i}") for i in range(100)]
-        for hwnd in minimized:
-            t("ShowWindow", hwnd, SW_MINIMIZE)
+        for i in range(100):
+            t("ShowWindow", t.new_window(f"M{i}"), SW_MINIMIZE)
         closing = t.new_window("Closing", 520, 300)
         button = self.caption_point(closing, HTMINBUTTON, owner=t)
         self.click_button("今チェック")  # keeps Velamo busy for seconds
@@ -47,7 +46,7 @@ class HardeningTest(VelamoTest):
         process = self.probe("OpenProcess", 0x1F0FFF, 0, struct.unpack("<I", pid)[0])
         # A thread of Velamo's that runs at address 0: an access violation no code catches.
         self.probe("CreateRemoteThread", process, 0, 0, 0, 0, 0, 0)
-        report = self.probe.window("Velamo", "#32770", timeout=10)
+        self.probe.window("Velamo", "#32770", timeout=10)  # the report
         self.assertTrue(self.probe.visible(alpha) and self.probe.visible(beta))
         self.assertEqual(self.tray.count(), 0)
         # The scan, still ticking, hides nothing, and the mouse hook is gone.
@@ -57,10 +56,8 @@ class HardeningTest(VelamoTest):
         self.assertTrue(self.probe.visible(alpha) and self.probe.visible(beta))
         self.click_button("隠す")
         self.settle()
-        self.assertTrue(self.probe.visible(self.main))
-        self.assertEqual(self.tray.count(), 0)
-        self.screen.click(*center(self.probe.rect(next(
-            c for c in self.probe.children(report) if self.probe.cls(c) == "Button"))))
+        self.assertEqual((self.probe.visible(self.main), self.tray.count()), (True, 0))
+        self.assertEqual(self.answer(), "予期しないエラーが発生したため、終了します。")
         self.velamo.wait(10)
 
     def test_a_second_start_brings_the_first_up_and_the_session_end_asks_nothing(self):

@@ -23,19 +23,17 @@ class PickerTest(VelamoTest):
         owner = t.new_window("E2E Owner", 520, 380, size=(360, 150))
         popup = t.new_window("E2E Popup", 560, 420, owner=owner, size=(200, 80),
                              style=WS_POPUP | WS_VISIBLE | 0xC00000)
-        untitled = t.new_window("", 520, 550, size=(360, 150))
 
         self.drop_on(center(self.probe.rect(button)))
         self.wait_hidden(dialog)
         self.drop_on(center(self.probe.rect(popup)))
         self.wait_hidden(owner)
         self.assertTrue(self.probe.visible(popup))
-        self.drop_on(center(self.probe.rect(untitled)))
         self.drop_on(center(self.probe.rect(japanese)))
-        self.wait_hidden(untitled, japanese)
-        self.wait_listed(["E2E Dialog", "E2E Owner", "", JAPANESE])
+        self.wait_hidden(japanese)
+        self.wait_listed(["E2E Dialog", "E2E Owner", JAPANESE])
         # Each later icon stands left of the earlier ones; its tooltip is the title.
-        self.assertEqual(self.tray.tooltip(3, self.probe), JAPANESE)
+        self.assertEqual(self.tray.tooltip(2, self.probe), JAPANESE)
 
     def test_drops_on_velamo_the_shell_or_after_a_right_click_or_esc_hide_nothing(self):
         (alpha,) = self.hide_new_windows("Alpha")
@@ -61,8 +59,7 @@ class PickerTest(VelamoTest):
         self.assertEqual(self.screen.cursor(), arrow)
         self.screen.xdotool("mouseup", 1)
         self.settle()
-        self.assertEqual(self.list_items(), ["Alpha"])
-        self.assertEqual(self.tray.count(), 1)
+        self.assertEqual((self.list_items(), self.tray.count()), (["Alpha"], 1))
         self.assertTrue(all(map(self.probe.visible, (self.main, taskbar, first))))
 
 
@@ -83,37 +80,32 @@ class ScanTest(VelamoTest):
         self.assertEqual(items[0], "E2E Plain")
         self.assertCountEqual(items[1:], ["最小化A", "Minimized B"])
 
-        for _ in range(5):
-            self.step_interval()
+        self.step_interval(5)
         t("ShowWindow", later, SW_MINIMIZE)
         self.wait_listed(items + ["Later"])
         for _ in range(3):  # a window that shows itself again goes back under its own entry
             t("ShowWindow", later, SW_SHOWMINNOACTIVE)
             self.wait_hidden(later)
-        for _ in range(5):
-            self.step_interval(up=False)
+        self.step_interval(-5)
         self.screen.click(*self.scroll_arrow(up=False))  # 0 is the bottom end
         t("ShowWindow", normal, SW_MINIMIZE)
         self.settle(1.0)  # twenty periods of the interval used before
         self.assertEqual(self.interval(), 0)
         self.assertTrue(self.probe.visible(normal))
-        self.assertEqual(self.list_items(), items + ["Later"])
-        self.assertEqual(self.tray.count(), 4)
+        self.assertEqual((self.list_items(), self.tray.count()), (items + ["Later"], 4))
 
 
 class KeysAndButtonTest(VelamoTest):
     def test_keys_hide_the_window_in_front_once_a_press_and_bring_back_the_last(self):
         notepad = self.start_notepad()
         title = self.probe.text(notepad)
-        t = self.targets()
-        others = [t.new_window(f"Other {i}", 20 + 40 * i, 400) for i in range(3)]
+        others = [self.targets().new_window("Other", 20, 400)]
         self.probe("ShowWindow", notepad, SW_MAXIMIZE)  # and in front
         # Held for 1.5 s, the chord repeats, but acts once: the next window in front stays.
         self.screen.xdotool("keydown", "ctrl+alt+shift+Down")
         time.sleep(1.5)
         self.screen.xdotool("keyup", "ctrl+alt+shift+Down")
         self.wait_listed([title])
-        self.assertEqual(self.tray.tooltip(0, self.probe), title)
         self.assertTrue(all(map(self.probe.visible, others + [self.main])))
         self.screen.key("ctrl+alt+shift+Up")
         self.wait_shown(notepad)
@@ -125,14 +117,12 @@ class KeysAndButtonTest(VelamoTest):
         self.screen.key("ctrl+alt+shift+Down")
         self.screen.click(*self.center_of(self.control("ListBox")))
         self.screen.key("alt+h", "a")  # Velamo's About window in front: nothing either
-        about = self.wait(lambda: [h for h in self.probe.windows(cls="VelamoForm")
-                                   if h != self.main], "the About window")[0]
+        about = self.probe.window("Velamo - バージョン情報", "VelamoForm")
         self.screen.key("ctrl+alt+shift+Down")
         self.settle()
         self.assertEqual(self.list_items(), [])
         self.assertTrue(all(map(self.probe.visible, (notepad, self.main, about))))
-        self.screen.click(*center(self.probe.rect(next(
-            c for c in self.probe.children(about) if self.probe.text(c) == "OK"))))
+        self.screen.key("Return")  # OK, which has the focus
 
         self.screen.click(*self.center_of(self.control("ListBox")))  # Velamo's own: as "隠す"
         self.screen.key("ctrl+alt+shift+Down")

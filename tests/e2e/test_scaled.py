@@ -11,12 +11,9 @@ from harness import VelamoTest, center
 RESOURCES = Path(__file__).resolve().parents[2] / "resources"
 
 
-def image(name, size):
-    """The image drawn for `size` pixels in one of Velamo's icon files: rows of RGBA."""
-    path = RESOURCES / name
-    sizes = subprocess.run(["identify", "-format", "%w ", path], check=True,
-                           capture_output=True, text=True).stdout.split()
-    raw = subprocess.run(["convert", f"{path}[{sizes.index(str(size))}]", "-depth", "8", "rgba:-"],
+def image(name, k, size):
+    """Image k, drawn for `size` pixels, of one of Velamo's icon files: rows of RGBA."""
+    raw = subprocess.run(["convert", f"{RESOURCES / name}[{k}]", "-depth", "8", "rgba:-"],
                          check=True, capture_output=True).stdout
     return [[tuple(raw[(y * size + x) * 4:(y * size + x) * 4 + 4]) for x in range(size)]
             for y in range(size)]
@@ -38,16 +35,17 @@ class ScaledTest(VelamoTest):
         self.wait_listed(["No icon of its own"])
         self.click_button("隠す")
         self.wait_icons(2)
-        self.assertTrue(self.shows(image("fallback.ico", 24), self.tray.cell(0)))
-        self.assertTrue(self.shows(image("velamo.ico", 24), self.tray.cell(1)))
+        velamo = image("velamo.ico", 2, 24)
+        self.assertTrue(self.shows(image("fallback.ico", 2, 24), self.tray.cell(0)))
+        self.assertTrue(self.shows(velamo, self.tray.cell(1)))
 
         self.click_icon(1)
         self.wait_shown(self.main)
         left, top, right, _ = self.probe.rect(self.main)
-        self.assertTrue(self.shows(image("velamo.ico", 24), (left, top, left + 40, top + 40)))
+        self.assertTrue(self.shows(velamo, (left, top, left + 40, top + 40)))
         self.screen.drag(self.crosshair(), (700, 400), release=False)
         crosshair = [p[3] << 24 | p[0] << 16 | p[1] << 8 | p[2] if p[3] else 0
-                     for row in image("crosshair.cur", 48) for p in row]
+                     for row in image("crosshair.cur", 1, 48) for p in row]
         self.assertEqual(self.screen.cursor(), (48, 48, 23, 23, tuple(crosshair)))
         self.screen.key("Escape")
         self.screen.xdotool("mouseup", 1)

@@ -9,11 +9,6 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-TEST(AboutTest, VersionTextIsPlainDecimal) {
-  EXPECT_EQ(VersionText(1, 0, 0), u"Ver.1.0.0");
-  EXPECT_EQ(VersionText(12, 10, 405), u"Ver.12.10.405");
-}
-
 TEST(AboutTest, OnlyALeftReleaseOpensALinkAndNotWhileOneIsOpening) {
   testing::FakeDesktop os;
   Bool16 link_busy = kFalse;

@@ -112,14 +112,10 @@ class FakeDesktop : public Os, public MainWindowPort {
 
   void Show() override { calls.push_back("Form1.Show"); }
   Handle WindowHandle() const override { return kWindow; }
-  Handle LoadCallbackBox(Index index) override {
-    boxes.push_back(index);
-    return CallbackBox(index);
-  }
+  Handle LoadCallbackBox(Index index) override { return CallbackBox(index); }
   Handle CallbackBox(Index index) const override { return 0x9000 + index; }
   void UnloadCallbackBox(Index index) override {
     calls.push_back("Unload Picture1(" + std::to_string(index) + ")");
-    std::erase(boxes, index);
   }
   void ClearList() override { list.clear(); }
   void AddListItem(std::u16string_view title) override { list.emplace_back(title); }
@@ -148,7 +144,6 @@ class FakeDesktop : public Os, public MainWindowPort {
   std::function<void()> during_shell_execute;
 
   std::vector<std::u16string> list;
-  std::vector<Index> boxes;
   std::map<Index, std::u16string> menu;  // items 1..k
   bool menu_enabled = false;
 

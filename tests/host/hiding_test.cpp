@@ -31,12 +31,6 @@ TEST_F(HidingTest, TheChosenWindowIsTheTopOfItsChainButNeverOursTheShellsOrOneHe
                         Handle{0x23}, Handle{0x24}, Handle{0x31}}) {
     module_.HideChosenWindow(chosen);
   }
-  // The scan leaves the shell's windows alone too, even minimized.
-  for (Handle shell :
-       {desktop_.desktop_window, desktop_.shell_window, Handle{0x20}, Handle{0x22}}) {
-    desktop_.windows[shell].iconic = 1;
-  }
-  module_.ScanMinimizedWindows();
 
   ASSERT_EQ(module_.UpperBound(), 1);
   const HiddenEntry& entry = module_.HiddenList[1];

@@ -17,7 +17,7 @@ namespace {
 
 using Menu = std::vector<std::wstring>;
 
-// What no other process can read: menus, class icons and fonts, seen in-process.
+// What no other process can read: menus and class icons, seen in-process.
 class Form1Test : public ::testing::Test {
  protected:
   Form1Test() { module_.Main(form1_); }
@@ -72,18 +72,11 @@ TEST_F(Form1Test, List1HasTheFocusAndMenusHoldTheirItemsAndTheWindowListFollowsT
             (Menu{L"全て(&A)", L"&Two & three", L"日本語"}));
 }
 
-TEST_F(Form1Test, IconIsTheClassSmallIconElseTheFallbackAndText1HasItsFont) {
+TEST_F(Form1Test, IconIsTheClassSmallIconElseTheFallback) {
   const HICON small = LoadIconW(nullptr, IDI_INFORMATION);
   module_.AppFallbackIcon = 0x1234;
   EXPECT_EQ(module_.GetWindowIcon(Target(L"VelamoTestIcon", small, L"a")), ToHandle(small));
   EXPECT_EQ(module_.GetWindowIcon(Target(L"VelamoTestNone", nullptr, L"b")), 0x1234u);
-
-  LOGFONTW font{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form1_.Text1.hwnd(), WM_GETFONT, 0, 0)),
-             sizeof(font), &font);
-  EXPECT_STREQ(font.lfFaceName, L"ＭＳ Ｐゴシック");
-  EXPECT_EQ(font.lfHeight, -MulDiv(1575, app_.twips().dpi(), 7200));
-  EXPECT_EQ(font.lfCharSet, SHIFTJIS_CHARSET);
 }
 
 }  // namespace

@@ -13,22 +13,15 @@ namespace {
 TEST(MinimizeButtonHookTest, WithoutRoomForItsThreadTheHookIsAbsentAndStopsAtOnce) {
   // Every free address reserved: no thread can have a stack.
   std::vector<void*> reserved;
-  reserved.reserve(4096);
+  reserved.reserve(4096);  // more than there will be: no allocation once the space is full
   for (SIZE_T size = SIZE_T{1} << (sizeof(void*) == 8 ? 46 : 30); size >= 0x10000;) {
-    void* block = reserved.size() < reserved.capacity()
-                      ? VirtualAlloc(nullptr, size, MEM_RESERVE, PAGE_NOACCESS)
-                      : nullptr;
-    if (block) {
+    if (void* block = VirtualAlloc(nullptr, size, MEM_RESERVE, PAGE_NOACCESS)) {
       reserved.push_back(block);
     } else {
       size /= 2;
     }
   }
-  bool running = true;
-  {
-    MinimizeButtonHook hook(nullptr, WM_APP);
-    running = hook.Running();
-  }
+  const bool running = MinimizeButtonHook(nullptr, WM_APP).Running();
   for (void* block : reserved) VirtualFree(block, 0, MEM_RELEASE);
   EXPECT_FALSE(running);
 
