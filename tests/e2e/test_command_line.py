@@ -64,6 +64,8 @@ class CommandLineTest(VelamoTest):
         self.addCleanup(self.end_process_of, main)
         self.wait_hidden(main)
         self.wait_listed([self.probe.text(notepad), "E2E Main"])
+        self.start(EXE, "/run", "no-such-program.exe")  # named, with the system's reason
+        self.assertIn("「no-such-program.exe」を起動できませんでした。\n\n", self.answer())
 
     def test_keys_of_the_users_choosing_and_one_another_program_holds(self):
         t = self.targets()
@@ -85,8 +87,7 @@ class CommandLineTest(VelamoTest):
         t("ShowWindow", minimized, SW_MINIMIZE)
         first = self.start(EXE, "/minimized:notepad.exe", "/frob", "/run", "x.exe")
         self.assertRegex(self.answer(), "^「/frob」というオプションはありません。(.|\n)*/minimized:プログラム")
-        first.wait(10)
-        self.assertFalse(self.probe.windows("Velamo", "VelamoForm"))
+        self.assertEqual((first.wait(10), self.probe.windows("Velamo", "VelamoForm")), (1, []))
 
         self.start_velamo("/hidekey:Ctrl+Alt+H")
         self.start(EXE, "/hidekey:Ctrl+Q+W")
