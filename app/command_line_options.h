@@ -14,9 +14,6 @@
 
 namespace velamo {
 
-// WM_COPYDATA's dwData for a second start's hand-over.
-inline constexpr ULONG_PTR kHandOverId = 0x56454C4D;  // "VELM"
-
 // What the command line asks of the running Velamo, from its own start or handed over by a
 // second start: the keys, the minimize button's right click, the rules for the watch and the
 // programs to start.

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "app/command_line_options.h"
 #include "core/hand_over.h"
 #include "main_window/form1.h"
 #include "toolkit/message_box.h"
