@@ -67,12 +67,15 @@ class CommandLineTest(VelamoTest):
         self.start(EXE, "/run", "no-such-program.exe")  # named, with the system's reason
         self.assertIn("「no-such-program.exe」を起動できませんでした。\n\n", self.answer())
 
-    def test_keys_of_the_users_choosing_and_one_another_program_holds(self):
+    def test_keys_of_the_users_choosing_one_another_program_holds_and_no_button(self):
         t = self.targets()
         holder = t.new_window("Holder", 60, 400)
         self.assertTrue(t("RegisterHotKey", holder, 1, 3, ord("J")))  # Ctrl+Alt+J
-        self.start_velamo("/hidekey:win+shift+Z", "/restorekey:Ctrl+Alt+J")
+        self.start_velamo("/hidekey:win+shift+Z", "/restorekey:Ctrl+Alt+J", "/nobutton")
         self.assertIn("キー「Ctrl+Alt+J」はほかのプログラムが使っているため", self.answer())
+        # /nobutton: a right click on a minimize button reaches its program.
+        self.screen.click(*self.caption_point(holder, HTMINBUTTON, owner=t), button=3)
+        self.wait(lambda: self.right_click_seen(holder) == (HTMINBUTTON,) * 2, "the click")
         notepad = self.start_notepad()
         self.screen.key("ctrl+alt+shift+Down")
         self.settle()

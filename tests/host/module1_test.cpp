@@ -54,15 +54,6 @@ TEST(Module1Test, AnIndexOutsideTheTableIsARuntimeErrorBeforeAnyShellCall) {
   EXPECT_TRUE(os.calls.empty());
 }
 
-TEST(RuntimeErrorTest, SixteenBitValuesPastTheirRangeOverflowAndTheMessageNamesTheError) {
-  EXPECT_EQ(CheckedInt16(-32768), -32768);
-  for (int outside : {32768, -32769, 500 * 100}) {
-    EXPECT_EQ(Raised([&] { CheckedInt16(outside); }), RuntimeErrorCode::kOverflow) << outside;
-  }
-  EXPECT_EQ(RuntimeErrorMessage(RuntimeErrorCode::kSubscriptOutOfRange),
-            u"実行時エラー '9':\n\nインデックスが有効範囲にありません。");
-}
-
 }  // namespace
 
 // The program ends on a run-time error; here the error is thrown, for the tests to catch.
