@@ -114,25 +114,20 @@ void Module1::HideAtMinimizeButton(Handle window) {
   HideAndList(window);
 }
 
-void Module1::HideAndList(Handle window) {
+void Module1::HideAndList(Handle window, bool report_full_once) {
   if (ending_ || !Hideable(window)) return;
-  if (!HideWindowByHandle(window)) {
-    form1_->ReportTableFull();
-    return;
-  }
-  form1_->AddListItem(HiddenList[UpperBound()].Title);
-}
-
-void Module1::HideWatchedWindow(Handle window) {
-  if (ending_ || HiddenAgain(window) || !Hideable(window)) return;
   if (TableFull()) {
     // Marked first: the report's message box lets further looks run.
-    if (!std::exchange(refusal_reported_, true)) form1_->ReportTableFull();
+    if (!report_full_once || !std::exchange(refusal_reported_, true)) form1_->ReportTableFull();
     return;
   }
   refusal_reported_ = false;
   HideWindowByHandle(window);
   form1_->AddListItem(HiddenList[UpperBound()].Title);
+}
+
+void Module1::HideWatchedWindow(Handle window) {
+  if (!ending_ && !HiddenAgain(window)) HideAndList(window, true);
 }
 
 std::int32_t Module1::EnumHideProc(Handle hwnd, std::int32_t /*lparam*/) {

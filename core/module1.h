@@ -113,8 +113,9 @@ class Module1 {
   // Whether a way in may hide `window`: an existing window of another program than ours, and not
   // the shell's.
   bool Hideable(Handle window);
-  // Hides a window a user chose, when it is hideable, and lists it; a full table is reported.
-  void HideAndList(Handle window);
+  // Hides a window a way in chose, when it is hideable, and lists it. A full table is reported
+  // each time a user chose, or once until there is room again.
+  void HideAndList(Handle window, bool report_full_once = false);
   // The entry that holds `window`, or 0.
   Index EntryOf(Handle window) const;
   // Hides `window` again if an entry holds it; returns whether one does.

@@ -73,17 +73,18 @@ TEST_F(HidingTest, TitlesAreReadWholeUpTo1023BytesWithoutAHalfCharacter) {
   EXPECT_EQ(module_.HiddenList[3].Icon, kFallback);
 }
 
-TEST_F(HidingTest, AFullTableRefusesFurtherHidesAndTheScanSaysSoOnceUntilThereIsRoom) {
+TEST_F(HidingTest, AFullTableRefusesFurtherHidesAndTheScanAndRulesSaySoOnceUntilThereIsRoom) {
   module_.HiddenList.resize(Module1::kMaxHidden + 1);
   desktop_.AddWindow(0xA1, {.title = u"Dropped"});
   module_.HideChosenWindow(0xA1);
   desktop_.AddWindow(0xA2, {.title = u"Minimized", .iconic = 1});
   module_.ScanMinimizedWindows();
   module_.ScanMinimizedWindows();
+  module_.HideWatchedWindow(0xA1);  // a rule's look, as the scan, says so once
   EXPECT_EQ(module_.UpperBound(), Module1::kMaxHidden);
   EXPECT_EQ(desktop_.windows[0xA1].visible + desktop_.windows[0xA2].visible, 2);
   EXPECT_EQ(std::ranges::count(desktop_.calls, "ReportTableFull"),
-            2);  // the drop's, the scan's once
+            2);  // the drop's, the scan's and the rules' once
 
   module_.HiddenList.pop_back();
   module_.ScanMinimizedWindows();
