@@ -85,7 +85,9 @@ constexpr std::u16string_view kNotInNames = u"<>\"|?*/";
 std::u16string Shown(std::u16string_view argument) {
   constexpr std::size_t kLongest = 80;
   if (argument.size() <= kLongest) return std::u16string(argument);
-  return std::u16string(argument.substr(0, kLongest)) + u"…";
+  // Never half a character: a high surrogate is not left without its pair.
+  const bool split = argument[kLongest - 1] >= 0xD800 && argument[kLongest - 1] <= 0xDBFF;
+  return std::u16string(argument.substr(0, kLongest - split)) + u"…";
 }
 
 }  // namespace

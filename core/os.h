@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/tray_record.h"
 #include "core/types.h"
@@ -28,6 +29,11 @@ inline constexpr std::uint32_t kWsExToolWindow = 0x00000080;
 inline constexpr std::uint32_t kWsExAppWindow = 0x00040000;
 inline constexpr int kGwOwner = 4;
 inline constexpr int kCstrEqual = 2;
+
+struct ProcessParent {
+  std::uint32_t process;
+  std::uint32_t parent;
+};
 
 // The operating-system calls the shared procedures make, kept narrow so the procedures can run
 // against a recording fake. Each call mirrors the Win32 function it is named after.
@@ -73,8 +79,8 @@ class Os {
   virtual std::uint32_t GetCurrentProcessId() = 0;
   // The full path of the program `process` runs, empty when it cannot be read.
   virtual std::u16string ProcessImageName(std::uint32_t process) = 0;
-  // The process that started `process`, 0 when unknown.
-  virtual std::uint32_t ParentProcessId(std::uint32_t process) = 0;
+  // Every process, with the process that started it (0 when unknown), as of one moment.
+  virtual std::vector<ProcessParent> ProcessParents() = 0;
   virtual int CompareStringOrdinal(std::u16string_view a, std::u16string_view b,
                                    bool ignore_case) = 0;
   virtual std::uint32_t GetTickCount() = 0;

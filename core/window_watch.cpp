@@ -28,6 +28,7 @@ void WindowWatch::Look() {
   // Only what still exists is kept from one look to the next.
   Images images;
   std::vector<Handle> opened;
+  std::optional<std::vector<ProcessParent>> parents;
   const auto seen = [](const auto& list, auto item) {
     return std::ranges::find(list, item) != list.end();
   };
@@ -47,7 +48,7 @@ void WindowWatch::Look() {
       }
       // Taken by whichever rule hides it: a started program's later windows are left alone.
       const auto started =
-          std::ranges::find_if(started_, [&](Started& s) { return InFamily(s, process); });
+          std::ranges::find_if(started_, [&](Started& s) { return InFamily(s, process, parents); });
       if (started != started_.end()) {
         started_.erase(started);
         hide = true;
@@ -80,15 +81,18 @@ bool WindowWatch::Matches(const std::vector<std::u16string>& programs,
   });
 }
 
-bool WindowWatch::InFamily(Started& started, std::uint32_t process) {
+bool WindowWatch::InFamily(Started& started, std::uint32_t process,
+                           std::optional<std::vector<ProcessParent>>& parents) {
   if (process == started.process ||
       std::ranges::find(started.family, process) != started.family.end()) {
     return true;
   }
   if (std::ranges::find(started.strangers, process) != started.strangers.end()) return false;
+  if (!parents) parents = os_.ProcessParents();
   std::uint32_t ancestor = process;
   for (int depth = 0; depth < kDeepestFamily && ancestor != 0; ++depth) {
-    ancestor = os_.ParentProcessId(ancestor);
+    const auto entry = std::ranges::find(*parents, ancestor, &ProcessParent::process);
+    ancestor = entry != parents->end() ? entry->parent : 0;
     if (ancestor == started.process) {
       started.family.push_back(process);
       return true;

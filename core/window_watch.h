@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,7 +47,9 @@ class WindowWatch {
   // splash screens, tool windows and owned dialogs are not.
   bool IsMainWindow(Handle window, std::uint32_t style);
   bool Matches(const std::vector<std::u16string>& programs, const std::u16string& image);
-  bool InFamily(Started& started, std::uint32_t process);
+  // `parents`: the processes' family tree, taken once a look when first needed.
+  bool InFamily(Started& started, std::uint32_t process,
+                std::optional<std::vector<ProcessParent>>& parents);
   const std::u16string& ImageOf(std::uint32_t process, Images& now);
 
   Os& os_;

@@ -146,16 +146,17 @@ std::u16string Win32Os::ProcessImageName(std::uint32_t process) {
   return {};
 }
 
-std::uint32_t Win32Os::ParentProcessId(std::uint32_t process) {
+std::vector<ProcessParent> Win32Os::ProcessParents() {
+  std::vector<ProcessParent> parents;
   HANDLE taken = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (taken == INVALID_HANDLE_VALUE) return 0;
+  if (taken == INVALID_HANDLE_VALUE) return parents;
   const toolkit::UniqueHandle snapshot(taken);
   PROCESSENTRY32W entry{.dwSize = sizeof(entry)};
   for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
        more = Process32NextW(snapshot.get(), &entry)) {
-    if (entry.th32ProcessID == process) return entry.th32ParentProcessID;
+    parents.push_back({entry.th32ProcessID, entry.th32ParentProcessID});
   }
-  return 0;
+  return parents;
 }
 
 int Win32Os::CompareStringOrdinal(std::u16string_view a, std::u16string_view b, bool ignore_case) {

@@ -31,7 +31,7 @@ class Win32Os : public Os {
   std::uint32_t GetCurrentProcessId() override;
   Handle GetWindow(Handle window, int command) override;
   std::u16string ProcessImageName(std::uint32_t process) override;
-  std::uint32_t ParentProcessId(std::uint32_t process) override;
+  std::vector<ProcessParent> ProcessParents() override;
   int CompareStringOrdinal(std::u16string_view a, std::u16string_view b, bool ignore_case) override;
   std::uint32_t GetTickCount() override;
   int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) override;

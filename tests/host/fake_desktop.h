@@ -99,8 +99,11 @@ class FakeDesktop : public Os, public MainWindowPort {
     calls.push_back("ProcessImageName " + std::to_string(process));
     return processes[process].image;
   }
-  std::uint32_t ParentProcessId(std::uint32_t process) override {
-    return processes[process].parent;
+  std::vector<ProcessParent> ProcessParents() override {
+    calls.push_back("ProcessParents");
+    std::vector<ProcessParent> parents;
+    for (const auto& [process, about] : processes) parents.push_back({process, about.parent});
+    return parents;
   }
   int CompareStringOrdinal(std::u16string_view a, std::u16string_view b, bool) override;
   std::uint32_t GetTickCount() override { return tick; }

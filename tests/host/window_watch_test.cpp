@@ -78,6 +78,7 @@ TEST_F(WindowWatchTest, AStartedProgramsFirstMainWindowIsHiddenWithinAMinute) {
   EXPECT_TRUE(watch_.Active());
   Add(0x81, u"splash", 11).style = 0;
   Add(0x82, u"notepad", 10);
+  Add(0x86, u"other", 13);
   watch_.Look();
   Add(0x83, u"viewer", 12);  // its launcher's child
   Add(0x84, u"second", 12).visible = 0;
@@ -86,6 +87,8 @@ TEST_F(WindowWatchTest, AStartedProgramsFirstMainWindowIsHiddenWithinAMinute) {
   watch_.Look();
   EXPECT_EQ(desktop_.list, Titles{u"viewer"});
   EXPECT_FALSE(watch_.Active());
+  // The process tree is read once a look, and only when a new process shows a window.
+  EXPECT_EQ(std::ranges::count(desktop_.calls, "ProcessParents"), 2);
 
   watch_.WatchStartedProcess(10);
   Add(0x85, u"late", 10).visible = 0;
