@@ -29,6 +29,9 @@ CommandLineOptions::CommandLineOptions(Form1& form1, WindowWatch& watch, Minimiz
 }
 
 void CommandLineOptions::Apply(const Options& options, const std::wstring& directory) {
+  // Both chords let go before either is taken, so that the two keys can trade chords.
+  if (options.hide_key) form1_.SetHideKey({});
+  if (options.restore_key) form1_.SetRestoreKey({});
   if (options.hide_key) SetKey(&Form1::SetHideKey, *options.hide_key);
   if (options.restore_key) SetKey(&Form1::SetRestoreKey, *options.restore_key);
   if (options.no_button && hook_) hook_->Stop();

@@ -71,16 +71,17 @@ class CommandLineTest(VelamoTest):
         t = self.targets()
         holder = t.new_window("Holder", 60, 400)
         self.assertTrue(t("RegisterHotKey", holder, 1, 3, ord("J")))  # Ctrl+Alt+J
-        self.start_velamo("/hidekey:win+shift+Z", "/restorekey:Ctrl+Alt+J", "/nobutton")
+        self.start_velamo("/hidekey:ctrl+alt+shift+Up", "/restorekey:ctrl+alt+shift+Down",
+                          "/nobutton")
+        self.start(EXE, "/restorekey:Ctrl+Alt+J")  # handed over
         self.assertIn("キー「Ctrl+Alt+J」はほかのプログラムが使っているため", self.answer())
-        # /nobutton: a right click on a minimize button reaches its program.
-        self.screen.click(*self.caption_point(holder, HTMINBUTTON, owner=t), button=3)
-        self.wait(lambda: self.right_click_seen(holder) == (HTMINBUTTON,) * 2, "the click")
+        self.screen.click(*self.caption_point(holder, HTMINBUTTON, owner=t), button=3)  # /nobutton
+        self.wait(lambda: self.right_click_seen(holder) == (HTMINBUTTON,) * 2, "its program's")
         notepad = self.start_notepad()
         self.screen.key("ctrl+alt+shift+Down")
         self.settle()
         self.assertTrue(self.probe.visible(notepad))
-        self.screen.key("super+shift+z")
+        self.screen.key("ctrl+alt+shift+Up")  # the two keys traded chords
         self.wait_hidden(notepad)
         self.wait_listed([self.probe.text(notepad)])
 
