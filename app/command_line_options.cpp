@@ -59,7 +59,7 @@ void CommandLineOptions::ApplyReceived() {
 
 void CommandLineOptions::SetKey(bool (Form1::*set)(Chord), const KeyOption& key) {
   if (!(form1_.*set)(key.chord)) {
-    Tell(L"キー「" + Wide(key.text) + L"」はほかのプログラムが使っているため、使えません。");
+    Tell(L"キー「" + Wide(key.text) + L"」はすでに使われているため、使えません。");
   }
 }
 

@@ -74,7 +74,7 @@ class CommandLineTest(VelamoTest):
         self.start_velamo("/hidekey:ctrl+alt+shift+Up", "/restorekey:ctrl+alt+shift+Down",
                           "/nobutton")
         self.start(EXE, "/restorekey:Ctrl+Alt+J")  # handed over
-        self.assertIn("キー「Ctrl+Alt+J」はほかのプログラムが使っているため", self.answer())
+        self.assertIn("キー「Ctrl+Alt+J」はすでに使われているため", self.answer())
         self.screen.click(*self.caption_point(holder, HTMINBUTTON, owner=t), button=3)  # /nobutton
         self.wait(lambda: self.right_click_seen(holder) == (HTMINBUTTON,) * 2, "its program's")
         notepad = self.start_notepad()
