@@ -6,8 +6,8 @@
 namespace velamo {
 namespace {
 
-// Posted to the main window when a hand-over has been received.
-constexpr UINT kApplyReceivedMessage = WM_APP + 1;
+// Posted to the main window when a hand-over has been received; next after the main window's own.
+constexpr UINT kApplyReceivedMessage = kHideWindowMessage + 1;
 // How often the watch looks: a minimized window goes within half a second.
 constexpr int kWatchInterval = 250;
 

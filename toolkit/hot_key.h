@@ -20,7 +20,8 @@ class HotKey {
   HotKey(const HotKey&) = delete;
   HotKey& operator=(const HotKey&) = delete;
 
-  // False when another program holds the chord: it is then simply not there.
+  // False when the chord is held already, by another program or another key of ours: it is
+  // then simply not there.
   bool registered() const { return registered_; }
   // The form received WM_HOTKEY with this key's id.
   void OnHotKey();
