@@ -4,7 +4,7 @@
 #include "toolkit/button.h"
 #include "toolkit/control_array.h"
 #include "toolkit/drawn_label.h"
-#include "toolkit/handles.h"
+#include "win32/handles.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/shape.h"
 
@@ -16,9 +16,9 @@ struct Form2::Window {
   Window(toolkit::Application& app, Form2& events);
 
   // Declared first: the fonts outlive the labels that draw with them.
-  toolkit::UniqueFont title_font;
-  toolkit::UniqueFont version_font;
-  toolkit::UniqueFont copyright_font;
+  win32::UniqueFont title_font;
+  win32::UniqueFont version_font;
+  win32::UniqueFont copyright_font;
   toolkit::Form form;
 
   toolkit::ControlArray<toolkit::Shape> Shape1;       // the bar behind the title

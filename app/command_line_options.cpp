@@ -1,31 +1,34 @@
 #include "app/command_line_options.h"
 
-#include "toolkit/message_box.h"
+#include "core/program_ids.h"
 #include "win32/start_program.h"
+#include "win32/wide.h"
 
 namespace velamo {
 namespace {
 
-// Posted to the main window when a hand-over has been received; next after the main window's own.
-constexpr UINT kApplyReceivedMessage = kHideWindowMessage + 1;
 // How often the watch looks: a minimized window goes within half a second.
 constexpr int kWatchInterval = 250;
-
-std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
+// How soon a hand-over is applied, and how often one held up by a message box is tried again.
+constexpr int kApplyInterval = 50;
+// The most hand-overs that wait: any process may send them, and each may show a message.
+constexpr std::size_t kMostWaiting = 16;
 
 }  // namespace
 
-CommandLineOptions::CommandLineOptions(Form1& form1, WindowWatch& watch, MinimizeButtonHook* hook)
-    : form1_(form1), watch_(watch), hook_(hook), watch_timer_(form1.form()) {
+CommandLineOptions::CommandLineOptions(toolkit::Application& app, Form1& form1, WindowWatch& watch,
+                                       MinimizeButtonHook* hook)
+    : app_(app),
+      form1_(form1),
+      watch_(watch),
+      hook_(hook),
+      watch_timer_(form1.form()),
+      apply_timer_(form1.form()) {
   watch_timer_.OnTimer = [this] {
     watch_.Look();
     if (!watch_.Active()) watch_timer_.SetInterval(0);
   };
-  // No ChangeWindowMessageFilter: processes of lower integrity cannot reach this door.
-  form1_.form().OnMessage(WM_COPYDATA, [this](WPARAM, LPARAM data) {
-    Receive(*reinterpret_cast<const COPYDATASTRUCT*>(data));
-  });
-  form1_.form().OnMessage(kApplyReceivedMessage, [this](WPARAM, LPARAM) { ApplyReceived(); });
+  apply_timer_.OnTimer = [this] { ApplyWaiting(); };
 }
 
 void CommandLineOptions::Apply(const Options& options, const std::wstring& directory) {
@@ -37,29 +40,40 @@ void CommandLineOptions::Apply(const Options& options, const std::wstring& direc
   if (options.no_button && hook_) hook_->Stop();
   for (const std::u16string& program : options.minimized) watch_.AddMinimizedRule(program);
   for (const std::u16string& program : options.open) watch_.AddOpenRule(program);
-  if (options.run) Run(Wide(*options.run), Wide(options.run_arguments), directory);
+  if (options.run) {
+    Run(std::wstring(Wide(*options.run)), std::wstring(Wide(options.run_arguments)), directory);
+  }
   if (watch_.Active() && watch_timer_.Interval() == 0) watch_timer_.SetInterval(kWatchInterval);
 }
 
-void CommandLineOptions::Receive(const COPYDATASTRUCT& data) {
-  if (data.dwData != kHandOverId || (data.cbData != 0 && !data.lpData)) return;
+LRESULT CommandLineOptions::Receive(const COPYDATASTRUCT& data) {
+  // No ChangeWindowMessageFilter: processes of lower integrity cannot reach this door.
+  if (data.dwData != kHandOverId || (data.cbData != 0 && !data.lpData) ||
+      waiting_.size() >= kMostWaiting) {
+    return FALSE;
+  }
   std::optional<HandOver> hand_over =
       DecodeHandOver(std::string_view(static_cast<const char*>(data.lpData), data.cbData));
-  if (!hand_over) return;
-  received_.push_back(std::move(*hand_over));
-  PostMessageW(form1_.form().hwnd(), kApplyReceivedMessage, 0, 0);
+  if (!hand_over) return FALSE;
+  waiting_.push_back(std::move(*hand_over));
+  apply_timer_.SetInterval(kApplyInterval);
+  return TRUE;
 }
 
-void CommandLineOptions::ApplyReceived() {
-  if (received_.empty()) return;
-  const HandOver hand_over = std::move(received_.front());
-  received_.pop_front();
-  Apply(ParseCommandLine(hand_over.arguments).options, Wide(hand_over.directory));
+void CommandLineOptions::ApplyWaiting() {
+  // A tick already queued may come after the last one was taken.
+  if (waiting_.empty() || applying_ || app_.ShowingMessage()) return;
+  const HandOver hand_over = std::move(waiting_.front());
+  waiting_.pop_front();
+  if (waiting_.empty()) apply_timer_.SetInterval(0);
+  applying_ = true;
+  Apply(ParseCommandLine(hand_over.arguments).options, std::wstring(Wide(hand_over.directory)));
+  applying_ = false;
 }
 
 void CommandLineOptions::SetKey(bool (Form1::*set)(Chord), const KeyOption& key) {
   if (!(form1_.*set)(key.chord)) {
-    Tell(L"キー「" + Wide(key.text) + L"」はすでに使われているため、使えません。");
+    Tell(L"キー「" + std::wstring(Wide(key.text)) + L"」はすでに使われているため、使えません。");
   }
 }
 
@@ -74,7 +88,7 @@ void CommandLineOptions::Run(const std::wstring& program, const std::wstring& ar
 }
 
 void CommandLineOptions::Tell(const std::wstring& message) {
-  toolkit::MsgBox(form1_.form().hwnd(), message, MB_OK | MB_ICONEXCLAMATION, L"Velamo");
+  app_.Message(form1_.form().hwnd(), message, MB_OK | MB_ICONEXCLAMATION, L"Velamo");
 }
 
 }  // namespace velamo

@@ -9,6 +9,7 @@
 #include "core/hand_over.h"
 #include "core/window_watch.h"
 #include "main_window/form1.h"
+#include "toolkit/application.h"
 #include "toolkit/timer.h"
 #include "win32/minimize_button_hook.h"
 
@@ -20,26 +21,33 @@ namespace velamo {
 class CommandLineOptions {
  public:
   // `hook`: the minimize button's, null when there is none.
-  CommandLineOptions(Form1& form1, WindowWatch& watch, MinimizeButtonHook* hook);
+  CommandLineOptions(toolkit::Application& app, Form1& form1, WindowWatch& watch,
+                     MinimizeButtonHook* hook);
 
   // `directory`: where the command was given, for the programs it starts.
   void Apply(const Options& options, const std::wstring& directory);
 
+  // A second start's WM_COPYDATA. The answer is TRUE when it is taken: well formed, with room to
+  // wait. It is applied later, after the sender has its answer.
+  LRESULT Receive(const COPYDATASTRUCT& data);
+
  private:
-  // A second start's WM_COPYDATA: taken when well formed, and applied after the sender has its
-  // answer, so that no message box of ours holds it up.
-  void Receive(const COPYDATASTRUCT& data);
-  void ApplyReceived();
+  // Applies the hand-over waiting longest, one at a time and never while a message box of ours
+  // is open: that box's loop would take the next one, whose own box would open inside it.
+  void ApplyWaiting();
   void SetKey(bool (Form1::*set)(Chord), const KeyOption& key);
   void Run(const std::wstring& program, const std::wstring& arguments,
            const std::wstring& directory);
   void Tell(const std::wstring& message);
 
+  toolkit::Application& app_;
   Form1& form1_;
   WindowWatch& watch_;
   MinimizeButtonHook* hook_;
   toolkit::Timer watch_timer_;
-  std::deque<HandOver> received_;
+  std::deque<HandOver> waiting_;
+  bool applying_ = false;
+  toolkit::Timer apply_timer_;  // ticks while hand-overs wait
 };
 
 }  // namespace velamo

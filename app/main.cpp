@@ -1,26 +1,17 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <optional>
 #include <string>
 
-#include "app/command_line_options.h"
-#include "app/runtime_error_exit.h"
+#include "app/program.h"
 #include "app/second_start.h"
 #include "core/command_line.h"
-#include "core/module1.h"
-#include "core/window_watch.h"
-#include "main_window/form1.h"
-#include "resource_ids.h"
-#include "toolkit/application.h"
-#include "toolkit/handles.h"
+#include "core/program_ids.h"
 #include "toolkit/message_box.h"
-#include "win32/minimize_button_hook.h"
-#include "win32/win32_os.h"
+#include "win32/handles.h"
+#include "win32/wide.h"
 
 namespace {
-
-std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
 std::wstring CurrentDirectory() {
   std::wstring directory(GetCurrentDirectoryW(0, nullptr), L'\0');
@@ -31,9 +22,9 @@ std::wstring CurrentDirectory() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
+  using velamo::Wide;
   // Checked before anything happens: a bad option changes nothing, here or in a running Velamo.
-  const std::wstring_view given(arguments);
-  const std::u16string line(given.begin(), given.end());
+  const std::u16string line(velamo::Utf16(arguments));
   const velamo::ParsedCommandLine parsed = velamo::ParseCommandLine(line);
   if (parsed.error || parsed.options.usage) {
     toolkit::MsgBox(nullptr,
@@ -43,29 +34,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
   }
 
   // One Velamo per desktop session: two would hide each other and the windows each holds.
-  const toolkit::UniqueHandle instance(CreateMutexW(nullptr, FALSE, L"Local\\Velamo"));
-  if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    if (parsed.options.empty()) {
-      velamo::BringUpRunningVelamo();
-    } else {
-      velamo::HandOverToRunningVelamo(line, CurrentDirectory());
+  const win32::UniqueHandle instance(CreateMutexW(nullptr, FALSE, Wide(velamo::kInstanceName)));
+  if (instance && GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (const HWND running = velamo::FindRunningVelamo()) {
+      if (parsed.options.empty()) {
+        velamo::BringUpRunningVelamo(running);
+      } else {
+        velamo::HandOverToRunningVelamo(running, line, CurrentDirectory());
+      }
+      return 0;
     }
-    return 0;
+    // The holder of the name shows no window: it died, and Wine can keep a dead process's
+    // objects a while. This start takes over, and takes up the windows that one held.
   }
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
-  toolkit::Application app(IDI_APP);
-  velamo::Win32Os os;
-  velamo::Module1 module(os);
-  velamo::Form1 form1(app, module, os);
-  std::optional<velamo::MinimizeButtonHook> hook;
-  if (!parsed.options.no_button) hook.emplace(form1.form().hwnd(), velamo::kHideWindowMessage);
-  velamo::MinimizeButtonHook* const button = hook ? &*hook : nullptr;
-  velamo::RestoreOnFatalError(module, button);
-  module.Main(form1);
-  velamo::WindowWatch watch(os, module);
-  velamo::CommandLineOptions options(form1, watch, button);
-  options.Apply(parsed.options, CurrentDirectory());
-  return app.Run();
+  velamo::Program program(parsed.options, CurrentDirectory());
+  return program.Run();
 }

@@ -8,6 +8,7 @@
 #include "core/module1.h"
 #include "core/runtime_error.h"
 #include "toolkit/message_box.h"
+#include "win32/wide.h"
 #include "win32/minimize_button_hook.h"
 
 namespace velamo {
@@ -27,7 +28,7 @@ BOOL CALLBACK DisableIfOurs(HWND window, LPARAM) {
   return TRUE;
 }
 
-[[noreturn]] void End(const std::wstring& message) {
+[[noreturn]] void End(std::wstring_view message) {
   // Taken first: an error while restoring must not restore again.
   const GiveBack ending = std::exchange(give_back_on_error, {});
   if (ending.hook) ending.hook->Stop();
@@ -42,18 +43,16 @@ BOOL CALLBACK DisableIfOurs(HWND window, LPARAM) {
 
 LONG WINAPI OnCrash(EXCEPTION_POINTERS*) { EndOnUnexpectedError(); }
 
+[[noreturn]] void EndOnRuntimeError(RuntimeErrorCode code) { End(Wide(RuntimeErrorMessage(code))); }
+
 }  // namespace
 
 void RestoreOnFatalError(Module1& module, MinimizeButtonHook* hook) {
   give_back_on_error = {&module, hook};
+  SetErrorEnd(EndOnRuntimeError);
   SetUnhandledExceptionFilter(OnCrash);
 }
 
 void EndOnUnexpectedError() { End(L"予期しないエラーが発生したため、終了します。"); }
-
-void RaiseRuntimeError(RuntimeErrorCode code) {
-  const std::u16string message = RuntimeErrorMessage(code);
-  End(std::wstring(message.begin(), message.end()));
-}
 
 }  // namespace velamo

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "core/utf16.h"
+
 namespace velamo {
 namespace {
 
@@ -86,7 +88,7 @@ std::u16string Shown(std::u16string_view argument) {
   constexpr std::size_t kLongest = 80;
   if (argument.size() <= kLongest) return std::u16string(argument);
   // Never half a character: a high surrogate is not left without its pair.
-  const bool split = argument[kLongest - 1] >= 0xD800 && argument[kLongest - 1] <= 0xDBFF;
+  const bool split = IsHighSurrogate(argument[kLongest - 1]);
   return std::u16string(argument.substr(0, kLongest - split)) + u"…";
 }
 

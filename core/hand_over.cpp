@@ -4,24 +4,13 @@
 #include <cstring>
 
 #include "core/command_line.h"
+#include "core/utf16.h"
 
 namespace velamo {
 namespace {
 
 // The longest command line Windows passes, and the longest path.
 constexpr std::size_t kLongestPart = 32767;
-
-bool WellFormed(std::u16string_view text) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i];
-    if (c >= 0xDC00 && c <= 0xDFFF) return false;  // a low surrogate alone
-    if (c >= 0xD800 && c <= 0xDBFF) {
-      if (i + 1 == text.size() || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF) return false;
-      ++i;
-    }
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -35,7 +24,7 @@ std::optional<HandOver> DecodeHandOver(std::string_view bytes) {
   std::memcpy(text.data(), bytes.data(), bytes.size());
   const std::size_t nul = text.find(u'\0');
   if (nul == std::u16string::npos || std::count(text.begin(), text.end(), u'\0') != 1 ||
-      nul > kLongestPart || text.size() - nul - 1 > kLongestPart || !WellFormed(text)) {
+      nul > kLongestPart || text.size() - nul - 1 > kLongestPart || !IsWellFormed(text)) {
     return std::nullopt;
   }
   HandOver hand_over{text.substr(0, nul), text.substr(nul + 1)};

@@ -7,9 +7,6 @@
 
 namespace velamo {
 
-// WM_COPYDATA's dwData for a second start's hand-over.
-inline constexpr std::uintptr_t kHandOverId = 0x56454C4D;  // "VELM"
-
 // What a second start hands the running Velamo with WM_COPYDATA: its working directory, for the
 // programs it names, and its command line's arguments.
 struct HandOver {

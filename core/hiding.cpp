@@ -8,11 +8,8 @@ namespace velamo {
 namespace {
 
 constexpr int kTitleBufferLength = 1024;
-constexpr std::int32_t kContinue = -1;  // True: the enumeration goes on
 
-// Our mark on every window we hide, until it is shown again: a later run finds the windows an
-// earlier one left hidden. The value says whether it comes back maximized.
-constexpr char kMark[] = "Velamo.Hidden";
+// Our mark's values (kHiddenMarkProperty): whether the window comes back maximized.
 constexpr Handle kMarkNormal = 1;
 constexpr Handle kMarkMaximized = 2;
 
@@ -51,7 +48,7 @@ void Module1::Register(Index n, Handle window, const std::u16string& title, bool
   entry.Title = title;
   entry.Maximized = maximized;
   TrayAdd(n, callback_box, entry.Icon, entry.Title);
-  os_.SetPropA(window, kMark, maximized ? kMarkMaximized : kMarkNormal);
+  os_.SetPropA(window, kHiddenMarkProperty, maximized ? kMarkMaximized : kMarkNormal);
 }
 
 void Module1::HideAs(Index n, Handle window, const std::u16string& title) {
@@ -136,15 +133,15 @@ std::int32_t Module1::EnumHideProc(Handle hwnd, std::int32_t /*lparam*/) {
   const bool visible = os_.IsWindowVisible(hwnd) != 0;
   const bool minimized = os_.IsIconic(hwnd) != 0;
   const bool other_than_main = hwnd != form1_->WindowHandle();
-  if (!(visible && minimized && other_than_main) || !Hideable(hwnd)) return kContinue;
-  if (HiddenAgain(hwnd)) return kContinue;
+  if (!(visible && minimized && other_than_main) || !Hideable(hwnd)) return kEnumContinue;
+  if (HiddenAgain(hwnd)) return kEnumContinue;
   if (n > kMaxHidden) {
     scan_refused_ = true;
-    return kContinue;
+    return kEnumContinue;
   }
   FoundWindow = kTrue;
   HideAs(n, hwnd, ReadTitle(hwnd));
-  return kContinue;
+  return kEnumContinue;
 }
 
 void Module1::ScanMinimizedWindows() {
@@ -166,20 +163,20 @@ void Module1::ScanMinimizedWindows() {
 
 void Module1::AdoptMarkedWindows() {
   os_.EnumWindows([this](Handle window) {
-    const Handle mark = os_.GetPropA(window, kMark);
-    if (mark == 0) return kContinue;
+    const Handle mark = os_.GetPropA(window, kHiddenMarkProperty);
+    if (mark == 0) return kEnumContinue;
     if (os_.IsWindowVisible(window)) {
-      os_.RemovePropA(window, kMark);  // shown by someone else since
+      os_.RemovePropA(window, kHiddenMarkProperty);  // shown by someone else since
     } else if (!TableFull() && EntryOf(window) == 0) {
       Register(NextIndex(), window, ReadTitle(window), mark == kMarkMaximized);
       form1_->AddListItem(HiddenList[UpperBound()].Title);
     }
-    return kContinue;
+    return kEnumContinue;
   });
 }
 
 void Module1::ShowAgain(const HiddenEntry& entry, int command) {
-  os_.RemovePropA(entry.Wnd, kMark);
+  os_.RemovePropA(entry.Wnd, kHiddenMarkProperty);
   os_.ShowWindowAsync(entry.Wnd, command);
 }
 

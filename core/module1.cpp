@@ -49,6 +49,14 @@ bool Module1::TrayAdd(Index index, Handle wnd, Handle icon, std::u16string_view 
   return added;
 }
 
+void Module1::TrayModify(Index index, Handle wnd, Handle icon, std::u16string_view tip) {
+  if (ending_) return;
+  TrayRecord& stored = StoredTray(index);
+  stored = MakeTrayRecord(index, wnd, icon, tip);
+  const TrayBytes bytes = AnsiTrayRecord(stored, os_);
+  if (!os_.Shell_NotifyIconA(kNimModify, bytes)) os_.Shell_NotifyIconA(kNimAdd, bytes);
+}
+
 void Module1::TrayDelete(Index index) {
   os_.Shell_NotifyIconA(kNimDelete, AnsiTrayRecord(StoredTray(index), os_));
   if (index == 0) MainTrayShown = false;

@@ -34,6 +34,9 @@ class Module1 {
   // Registers tray icon `index` (0: the program's own) and keeps its record. Returns whether the
   // shell took it.
   bool TrayAdd(Index index, Handle wnd, Handle icon, std::u16string_view tip);
+  // Shows `icon` and `tip` in tray icon `index`, which calls back `wnd`, and keeps its record; an
+  // icon the shell no longer has is added again.
+  void TrayModify(Index index, Handle wnd, Handle icon, std::u16string_view tip);
   // Removes tray icon `index` as it was last registered.
   void TrayDelete(Index index);
 
@@ -68,7 +71,7 @@ class Module1 {
   std::int32_t EnumHideProc(Handle hwnd, std::int32_t lparam);
 
   // Shows window `index` again (0: every one) and closes the gap in the table, the tray icons
-  // and the callback boxes. List1 is the caller's to update.
+  // and the callback boxes, changing only the icons after it. List1 is the caller's to update.
   void RestoreHidden(Index index);
   // "元に戻す": the windows of the selected lines, from the last line up.
   void RestoreSelectedLines();

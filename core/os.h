@@ -30,6 +30,9 @@ inline constexpr std::uint32_t kWsExAppWindow = 0x00040000;
 inline constexpr int kGwOwner = 4;
 inline constexpr int kCstrEqual = 2;
 
+// What an enumeration's callback returns to go on: True, as the 16-bit Booleans have it.
+inline constexpr std::int32_t kEnumContinue = kTrue;
+
 struct ProcessParent {
   std::uint32_t process;
   std::uint32_t parent;
@@ -84,7 +87,7 @@ class Os {
   virtual int CompareStringOrdinal(std::u16string_view a, std::u16string_view b,
                                    bool ignore_case) = 0;
   virtual std::uint32_t GetTickCount() = 0;
-  // Calls `callback` for each top-level window until it returns 0.
+  // Calls `callback` for each top-level window until it returns 0 (kEnumContinue goes on).
   virtual int EnumWindows(const std::function<std::int32_t(Handle window)>& callback) = 0;
 
   // Cursors: `resource` is a system cursor's number (IDC_ARROW is 32512).

@@ -8,24 +8,25 @@ void Module1::RestoreHidden(Index index) {
     ShowAgain(entry, entry.Maximized ? kSwShowMaximized : kSwRestore);
   };
   const Index last = UpperBound();
-  for (Index i = 1; i <= last; ++i) {
-    TrayDelete(i);
-    if (index == 0) {
+  if (index == 0) {
+    for (Index i = 1; i <= last; ++i) {
+      TrayDelete(i);
       restore(HiddenList[i]);
       form1_->UnloadCallbackBox(i);
     }
-  }
-  if (index == 0) {
     HiddenList.assign(1, HiddenEntry{});
     return;
   }
+  // The last icon goes and each one from `index` on shows the entry that moves into its place:
+  // the same icons as taking every one out and adding the rest again, with only those that
+  // change touched.
+  TrayDelete(last);
   restore(HiddenList[index]);
-  for (Index j = index; j < last; ++j) HiddenList[j] = HiddenList[j + 1];
-  HiddenList.resize(last);
-  // Every remaining window gets its icon back under its current index.
-  for (Index i = 1; i < last; ++i) {
-    TrayAdd(i, form1_->CallbackBox(i), HiddenList[i].Icon, HiddenList[i].Title);
+  for (Index j = index; j < last; ++j) {
+    HiddenList[j] = HiddenList[j + 1];
+    TrayModify(j, form1_->CallbackBox(j), HiddenList[j].Icon, HiddenList[j].Title);
   }
+  HiddenList.resize(last);
   form1_->UnloadCallbackBox(last);
 }
 

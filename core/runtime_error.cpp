@@ -1,9 +1,13 @@
 #include "core/runtime_error.h"
 
+#include <cstdlib>
+
 #include "core/decimal.h"
 
 namespace velamo {
 namespace {
+
+ErrorEnd error_end = nullptr;  // set once at start
 
 std::u16string Explain(RuntimeErrorCode code) {
   switch (code) {
@@ -34,6 +38,13 @@ std::u16string RuntimeErrorMessage(RuntimeErrorCode code) {
   message += u"':\n\n";
   message += Explain(code);
   return message;
+}
+
+void SetErrorEnd(ErrorEnd end) { error_end = end; }
+
+void RaiseRuntimeError(RuntimeErrorCode code) {
+  if (error_end) error_end(code);
+  std::abort();
 }
 
 }  // namespace velamo

@@ -14,10 +14,13 @@ enum class RuntimeErrorCode {
   kAlreadyLoaded = 360,
 };
 
-// Ends the program with the standard run-time error message, every hidden window shown again
-// first. Defined by the program that links this library (tests define one that throws): ending
-// where the error arises, instead of unwinding to a handler, keeps the exception runtime and its
-// tables out of Velamo.exe.
+// What ends the program on an error: the program sets it once, before any error can arise (host
+// tests set one that throws, for them to catch). Until then an error aborts.
+using ErrorEnd = void (*)(RuntimeErrorCode code);
+void SetErrorEnd(ErrorEnd end);
+
+// Ends the program with the standard run-time error message, where the error arises: unwinding
+// to a handler would bring the exception runtime and its tables into Velamo.exe.
 [[noreturn]] void RaiseRuntimeError(RuntimeErrorCode code);
 
 // `value` as a 16-bit integer; a value outside that range is an overflow error.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/os.h"
+#include "core/utf16.h"
 
 namespace velamo {
 namespace {
@@ -11,8 +12,6 @@ void Put(TrayBytes& bytes, TrayField field, std::uint32_t value) {
   for (std::size_t i = 0; i < 4; ++i)
     bytes[field + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
-
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 
 }  // namespace
 

@@ -6,17 +6,18 @@
 #include <string>
 #include <string_view>
 
+#include "core/program_ids.h"
 #include "core/types.h"
 
 namespace velamo {
 
 class Os;
 
-inline constexpr std::size_t kTipLength = 64;                 // characters in the tip field
-inline constexpr std::size_t kTrayRecordSize = 88;            // bytes of the ANSI record
-inline constexpr std::uint32_t kTrayFlags = 7;                // NIF_MESSAGE | NIF_ICON | NIF_TIP
-inline constexpr std::uint32_t kTrayCallbackMessage = 0x200;  // arrives as WM_MOUSEMOVE
+inline constexpr std::size_t kTipLength = 64;       // characters in the tip field
+inline constexpr std::size_t kTrayRecordSize = 88;  // bytes of the ANSI record
+inline constexpr std::uint32_t kTrayFlags = 7;      // NIF_MESSAGE | NIF_ICON | NIF_TIP
 inline constexpr std::uint32_t kNimAdd = 0;
+inline constexpr std::uint32_t kNimModify = 1;
 inline constexpr std::uint32_t kNimDelete = 2;
 
 // One notification-area icon as the program keeps it.

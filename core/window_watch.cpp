@@ -5,7 +5,6 @@
 namespace velamo {
 namespace {
 
-constexpr std::int32_t kContinue = 1;
 // How long a started program's main window is waited for.
 constexpr std::uint32_t kStartedWatchTime = 60 * 1000;
 // How far up from a window's process its starter is looked for: a launcher that starts a
@@ -36,9 +35,9 @@ void WindowWatch::Look() {
     if (seen(opened_, window)) opened.push_back(window);
     // One call for most windows: the hidden ones, which are many, go no further.
     const std::uint32_t style = os_.GetWindowLongA(window, kGwlStyle);
-    if (!(style & kWsVisible)) return kContinue;
+    if (!(style & kWsVisible)) return kEnumContinue;
     const std::uint32_t process = os_.GetWindowThreadProcessId(window);
-    if (process == 0 || process == ours) return kContinue;
+    if (process == 0 || process == ours) return kEnumContinue;
     const std::u16string& image = ImageOf(process, images);
     bool hide = (style & kWsMinimize) && Matches(minimized_, image);
     if ((!open_.empty() || !started_.empty()) && IsMainWindow(window, style)) {
@@ -55,7 +54,7 @@ void WindowWatch::Look() {
       }
     }
     if (hide) module_.HideWatchedWindow(window);
-    return kContinue;
+    return kEnumContinue;
   });
   images_ = std::move(images);
   opened_ = std::move(opened);

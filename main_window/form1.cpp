@@ -5,12 +5,12 @@
 #include <functional>
 
 #include "core/decimal.h"
+#include "core/program_ids.h"
 #include "core/runtime_error.h"
-#include "core/tray_notification.h"
 #include "resource_ids.h"
 #include "toolkit/font.h"
-#include "toolkit/message_box.h"
 #include "win32/handle_cast.h"
+#include "win32/wide.h"
 
 namespace velamo {
 namespace {
@@ -44,8 +44,6 @@ constexpr wchar_t kTableFullMessage[] =
     L"隠しているウインドウが多すぎるため、これ以上ウインドウを隠せません。\n"
     L"いくつかのウインドウを元に戻してから、もう一度お試しください。";
 
-enum HotKeyId { kHideKey = 1, kRestoreKey };
-
 // Tray callback boxes: invisible, one per registered icon.
 constexpr TwipsRect kCallbackBox = {0, 0, 15, 15};
 
@@ -53,8 +51,8 @@ Placement InFrame(toolkit::Form& form, int frame, const TwipsRect& position) {
   return Placement{form, position, kFrame1[frame].position.left, kFrame1[frame].position.top};
 }
 
-toolkit::UniqueCursor LoadCrosshair(const toolkit::Application& app, int size) {
-  return toolkit::UniqueCursor(static_cast<HCURSOR>(
+win32::UniqueCursor LoadCrosshair(const toolkit::Application& app, int size) {
+  return win32::UniqueCursor(static_cast<HCURSOR>(
       LoadImageW(app.instance(), MAKEINTRESOURCEW(IDC_CROSSHAIR), IMAGE_CURSOR, size, size, 0)));
 }
 
@@ -120,7 +118,12 @@ Form1::Form1(toolkit::Application& app, Module1& module, Os& os)
   Menu_File_Exit.Click = std::bind_front(&Form1::Menu_File_Exit_Click, this);
   Menu_Help_About.Click = std::bind_front(&Form1::Menu_Help_About_Click, this);
   form_.QueryUnload = std::bind_front(&Form1::Form_QueryUnload, this);
-  ListenToMessages();
+  // The session ends as if the quit question had been answered yes, without asking.
+  form_.SessionEnd = [this] { module_.RestoreEverythingForExit(); };
+  // Chords that neither Windows nor graphics drivers take; taken by another program, they are
+  // simply not there.
+  SetHideKey(kDefaultHideKey);
+  SetRestoreKey(kDefaultRestoreKey);
   Form_Load();
 }
 
@@ -150,26 +153,6 @@ std::unique_ptr<toolkit::Button> Form1::LoadCommand3(std::int16_t index) {
   return button;
 }
 
-void Form1::ListenToMessages() {
-  // The session ends as if the quit question had been answered yes, without asking.
-  form_.SessionEnd = [this] { module_.RestoreEverythingForExit(); };
-  // The shell restarted and forgot every icon.
-  form_.OnMessage(RegisterWindowMessageW(L"TaskbarCreated"),
-                  [this](WPARAM, LPARAM) { module_.RegisterIconsAgain(); });
-  form_.OnMessage(RegisterWindowMessageW(kBringUpMessage), [this](WPARAM, LPARAM) { BringUp(); });
-  // Chords that neither Windows nor graphics drivers take; taken by another program, they are
-  // simply not there.
-  SetHideKey(kDefaultHideKey);
-  SetRestoreKey(kDefaultRestoreKey);
-  form_.OnMessage(WM_HOTKEY, [this](WPARAM id, LPARAM) {
-    if (id == kHideKey && hide_key_) hide_key_->OnHotKey();
-    if (id == kRestoreKey && restore_key_) restore_key_->OnHotKey();
-  });
-  form_.OnMessage(kHideWindowMessage, [this](WPARAM window, LPARAM) {
-    module_.HideAtMinimizeButton(ToHandle(reinterpret_cast<HWND>(window)));
-  });
-}
-
 void Form1::Show() { form_.Show(); }
 
 Handle Form1::WindowHandle() const { return ToHandle(form_.hwnd()); }
@@ -182,9 +165,7 @@ void Form1::UnloadCallbackBox(Index index) { Picture1.Unload(index); }
 
 void Form1::ClearList() { List1.Clear(); }
 
-void Form1::AddListItem(std::u16string_view title) {
-  List1.AddItem(std::wstring(title.begin(), title.end()));
-}
+void Form1::AddListItem(std::u16string_view title) { List1.AddItem(Wide(title)); }
 
 void Form1::RemoveListItem(int line) { List1.RemoveItem(line); }
 
@@ -196,7 +177,7 @@ Index Form1::WindowMenuUpperBound() const { return IconMenu_ResizeIndex.UBound()
 
 void Form1::LoadWindowMenuItem(Index index, std::u16string_view caption) {
   // Exactly as stored: an "&" in a title marks an access key.
-  IconMenu_ResizeIndex.Load(index).SetCaption(std::wstring(caption.begin(), caption.end()));
+  IconMenu_ResizeIndex.Load(index).SetCaption(Wide(caption));
 }
 
 void Form1::UnloadWindowMenuItem(Index index) { IconMenu_ResizeIndex.Unload(index); }
@@ -204,12 +185,12 @@ void Form1::UnloadWindowMenuItem(Index index) { IconMenu_ResizeIndex.Unload(inde
 void Form1::EnableWindowMenu(bool enabled) { IconMenu_Resize.SetEnabled(enabled); }
 
 bool Form1::AskQuit() {
-  return toolkit::MsgBox(form_.hwnd(), L"終了しますか？",
-                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1, L"Velamo - 終了") == IDYES;
+  return app_.Message(form_.hwnd(), L"終了しますか？", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1,
+                      L"Velamo - 終了") == IDYES;
 }
 
 void Form1::ReportTableFull() {
-  toolkit::MsgBox(form_.hwnd(), kTableFullMessage, MB_OK | MB_ICONEXCLAMATION, L"Velamo");
+  app_.Message(form_.hwnd(), kTableFullMessage, MB_OK | MB_ICONEXCLAMATION, L"Velamo");
 }
 
 void Form1::Form_Load() { VScroll1.SetValue(0); }
@@ -235,7 +216,7 @@ void Form1::Timer1_Timer() { Command1_Click(); }
 void Form1::VScroll1_Change() {
   std::u16string digits;
   AppendDecimal(digits, VScroll1.Value());
-  Text1.SetText(std::wstring(digits.begin(), digits.end()));
+  Text1.SetText(Wide(digits));
   Timer1.SetInterval(CheckedInt16(VScroll1.Value() * 10));
 }
 
@@ -264,9 +245,32 @@ void Form1::Picture3_KeyDown(int key) {
   ReleaseCapture();
 }
 
-void Form1::Picture1_MouseMove(std::int16_t index, std::int16_t, std::int16_t, double x, double) {
+void Form1::PostTrayClick(Index index, double x) {
   const TrayClick click = ClickOf(MouseMessageFromX(x, app_.twips().TwipsPerPixel()));
-  if (click == TrayClick::kNone || index > module_.UpperBound()) return;
+  if (click != TrayClick::kNone) {
+    PostMessageW(form_.hwnd(), kTrayClickMessage, index, static_cast<LPARAM>(click));
+  }
+}
+
+void Form1::Picture1_MouseMove(std::int16_t index, std::int16_t, std::int16_t, double x, double) {
+  PostTrayClick(index, x);
+}
+
+void Form1::Picture2_MouseMove(std::int16_t, std::int16_t, double x, double) {
+  PostTrayClick(0, x);
+}
+
+void Form1::OnTrayClick(Index index, TrayClick click) {
+  if (index == 0) {
+    if (click == TrayClick::kLeft) {
+      IconMenu_MainResize_Click();
+    } else {
+      module_.RebuildWindowMenu();
+      form_.PopupMenu(IconMenu.handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON);
+    }
+    return;
+  }
+  if (index > module_.UpperBound()) return;
   if (click == TrayClick::kLeft && SecondReleaseOfARestore()) return;
   SelectIcon(index);
   if (click == TrayClick::kLeft) {
@@ -292,20 +296,6 @@ bool Form1::SecondReleaseOfARestore() {
   return GetTickCount() - last_restore_time_ <= GetDoubleClickTime() &&
          std::abs(at.x - last_restore_at_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
          std::abs(at.y - last_restore_at_.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
-}
-
-void Form1::Picture2_MouseMove(std::int16_t, std::int16_t, double x, double) {
-  switch (ClickOf(MouseMessageFromX(x, app_.twips().TwipsPerPixel()))) {
-    case TrayClick::kLeft:
-      IconMenu_MainResize_Click();
-      break;
-    case TrayClick::kRight:
-      module_.RebuildWindowMenu();
-      form_.PopupMenu(IconMenu.handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON);
-      break;
-    case TrayClick::kNone:
-      break;
-  }
 }
 
 void Form1::IconMenu_MainResize_Click() {
@@ -339,11 +329,16 @@ void Form1::RestoreKey_Pressed() {
 }
 
 bool Form1::SetHideKey(Chord chord) {
-  return SetHotKey(hide_key_, kHideKey, chord, &Form1::HideKey_Pressed);
+  return SetHotKey(hide_key_, kHideKeyId, chord, &Form1::HideKey_Pressed);
 }
 
 bool Form1::SetRestoreKey(Chord chord) {
-  return SetHotKey(restore_key_, kRestoreKey, chord, &Form1::RestoreKey_Pressed);
+  return SetHotKey(restore_key_, kRestoreKeyId, chord, &Form1::RestoreKey_Pressed);
+}
+
+void Form1::OnHotKey(int id) {
+  if (id == kHideKeyId && hide_key_) hide_key_->OnHotKey();
+  if (id == kRestoreKeyId && restore_key_) restore_key_->OnHotKey();
 }
 
 bool Form1::SetHotKey(std::optional<toolkit::HotKey>& hot_key, int id, Chord chord,

@@ -9,6 +9,7 @@
 #include "core/main_window_port.h"
 #include "core/module1.h"
 #include "core/os.h"
+#include "core/tray_notification.h"
 #include "toolkit/application.h"
 #include "toolkit/button.h"
 #include "toolkit/control_array.h"
@@ -24,13 +25,6 @@
 
 namespace velamo {
 
-// Sent to a running Velamo's main window by a second start, which then ends: bring it up.
-inline constexpr wchar_t kBringUpMessage[] = L"Velamo.BringUp";
-
-// Posted to the main window with a window handle as wParam: hide that window as a drop of the
-// crosshair on it would.
-inline constexpr UINT kHideWindowMessage = WM_APP;
-
 // The main window: the list of hidden windows, the crosshair picker, the scan controls, the
 // menu bar, the tray pop-up menus and the invisible boxes that receive tray notifications. The
 // names of its controls, menus and handlers follow the forms designer's.
@@ -39,9 +33,9 @@ class Form1 : public MainWindowPort {
   Module1& module_;
   Os& os_;
   toolkit::Application& app_;
-  toolkit::UniqueCursor crosshair_picture_;
-  toolkit::UniqueCursor crosshair_cursor_;
-  toolkit::UniqueFont text1_font_;
+  win32::UniqueCursor crosshair_picture_;
+  win32::UniqueCursor crosshair_cursor_;
+  win32::UniqueFont text1_font_;
 
  public:
   // The menus come before the window, which is made with its menu bar complete.
@@ -92,6 +86,12 @@ class Form1 : public MainWindowPort {
   // The hide and restore keys (no key for none). False when another program holds the chord.
   bool SetHideKey(Chord chord);
   bool SetRestoreKey(Chord chord);
+  // WM_HOTKEY with the key's id.
+  void OnHotKey(int id);
+  // A click on tray icon `index` (0: Velamo's own), posted by its callback box.
+  void OnTrayClick(Index index, TrayClick click);
+  // A second start asked for the main window: shown, out of the tray if it is there.
+  void BringUp();
 
   // Invisible: Picture1(n) receives the clicks on hidden window n's tray icon.
   toolkit::ControlArray<toolkit::PictureBox> Picture1;
@@ -113,10 +113,6 @@ class Form1 : public MainWindowPort {
   std::unique_ptr<toolkit::Frame> LoadFrame1(std::int16_t index);
   std::unique_ptr<toolkit::DrawnLabel> LoadLabel1(std::int16_t index);
   std::unique_ptr<toolkit::Button> LoadCommand3(std::int16_t index);
-  // What reaches the main window other than its controls' events: the keys, the mouse hook's
-  // choice, the shell's restart, a second start, the end of the session.
-  void ListenToMessages();
-
   void Form_Load();
   void Form_QueryUnload(std::int16_t& cancel, std::int16_t reason);
   void Command1_Click();
@@ -143,8 +139,9 @@ class Form1 : public MainWindowPort {
   void RestoreKey_Pressed();
   // The icon of hidden window `index` was chosen.
   void SelectIcon(Index index);
-  // A second start asked for the main window: shown, out of the tray if it is there.
-  void BringUp();
+  // Hands a callback box's click to the main window, to be acted on once the box's handler has
+  // returned: restoring a window unloads the last box, which may be this one.
+  void PostTrayClick(Index index, double x);
   // The second release of a double click lands on whatever icon slid under the pointer after
   // the first one restored a window: such a release is not a click of its own.
   bool SecondReleaseOfARestore();

@@ -5,33 +5,35 @@
 #include <vector>
 
 #include "toolkit/form.h"
+#include "toolkit/message_box.h"
 
 namespace toolkit {
 namespace {
 
 int ScreenDpi() {
-  WindowDc screen(nullptr);
+  win32::WindowDc screen(nullptr);
   return GetDeviceCaps(screen.get(), LOGPIXELSX);
 }
 
-UniqueFont CreateUiFont() {
+win32::UniqueFont CreateUiFont() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+  return win32::UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
-UniqueIcon LoadIconSized(HINSTANCE instance, int icon, int metric_x, int metric_y) {
+win32::UniqueIcon LoadIconSized(HINSTANCE instance, int icon, int metric_x, int metric_y) {
   if (icon == 0) return nullptr;
-  return UniqueIcon(
+  return win32::UniqueIcon(
       static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(icon), IMAGE_ICON,
                                     GetSystemMetrics(metric_x), GetSystemMetrics(metric_y), 0)));
 }
 
 }  // namespace
 
-Application::Application(int icon)
+Application::Application(int icon, ClassNames classes)
     : instance_(GetModuleHandleW(nullptr)),
+      classes_(classes),
       twips_(ScreenDpi()),
       ui_font_(CreateUiFont()),
       large_icon_(LoadIconSized(instance_, icon, SM_CXICON, SM_CYICON)),
@@ -55,6 +57,14 @@ void Application::DispatchOne(MSG& message) {
   if (root && ours && IsDialogMessageW(root, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
+}
+
+int Application::Message(HWND owner, std::wstring_view prompt, UINT style,
+                         std::wstring_view title) {
+  ++messages_open_;
+  const int chosen = MsgBox(owner, prompt, style, title);
+  --messages_open_;
+  return chosen;
 }
 
 void Application::FormLoaded(Form& form) { loaded_forms_.push_back(&form); }
@@ -81,21 +91,6 @@ void Application::RunCommand(UINT id) {
   // Copied: the handler may remove its own menu item.
   const std::function<void()> handler = found->second;
   if (handler) handler();
-}
-
-std::wstring ApplicationPath() {
-  std::vector<wchar_t> buffer(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), buffer.size());
-    if (length < buffer.size()) {
-      std::wstring path(buffer.data(), length);
-      path.erase(path.find_last_of(L'\\') + 1);
-      // Keep the backslash of a drive root ("C:\"), drop it elsewhere.
-      if (path.size() > 3 && path.back() == L'\\') path.pop_back();
-      return path;
-    }
-    buffer.resize(buffer.size() * 2);
-  }
 }
 
 }  // namespace toolkit

@@ -28,8 +28,6 @@ void Control::SetText(std::wstring_view text) {
   SetWindowTextW(hwnd(), std::wstring(text).c_str());
 }
 
-bool Control::Visible() const { return GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE; }
-
 void SetTabOrder(std::initializer_list<const Control*> controls) {
   HWND previous = HWND_TOP;
   for (const Control* control : controls) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/handles.h"
+#include "win32/handles.h"
 
 namespace toolkit {
 
@@ -58,7 +58,6 @@ class Control {
   TwipsRect Position() const { return position_; }
 
   void SetText(std::wstring_view text);
-  bool Visible() const;
 
   // Notifications the form passes on from WM_COMMAND and WM_VSCROLL.
   virtual void OnCommand(WORD /*code*/) {}
@@ -76,7 +75,7 @@ class Control {
  private:
   Form& form_;
   TwipsRect position_;
-  UniqueWindow window_;
+  win32::UniqueWindow window_;
 };
 
 // Puts the controls in this order for the Tab key, the first first.

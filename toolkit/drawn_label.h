@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "toolkit/drawn_element.h"
-#include "toolkit/handles.h"
+#include "win32/handles.h"
 #include "toolkit/mouse.h"
 
 namespace toolkit {
@@ -23,9 +23,7 @@ class DrawnLabel : public DrawnElement {
  public:
   DrawnLabel(const Placement& placement, std::wstring_view caption, const DrawnLabelStyle& style);
 
-  const std::wstring& Caption() const { return caption_; }
   void SetCaption(std::wstring_view caption);
-  bool FontUnderline() const { return underline_; }
   void SetFontUnderline(bool underline);
   // Text the program keeps with the label and never shows.
   const std::wstring& Tag() const { return tag_; }
@@ -39,7 +37,7 @@ class DrawnLabel : public DrawnElement {
 
  private:
   HFONT font_;
-  UniqueFont underlined_font_;  // made when first underlined
+  win32::UniqueFont underlined_font_;  // made when first underlined
   bool underline_ = false;
   Color fore_color_;
   bool transparent_;

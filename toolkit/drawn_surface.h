@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "toolkit/handles.h"
+#include "win32/handles.h"
 #include "toolkit/mouse.h"
 
 namespace toolkit {
@@ -34,7 +34,7 @@ class DrawnSurface {
 
   Form& form_;
   std::vector<DrawnElement*> elements_;  // back to front
-  UniqueWindow tool_tips_;               // made with the first tool tip
+  win32::UniqueWindow tool_tips_;        // made with the first tool tip
 };
 
 }  // namespace toolkit

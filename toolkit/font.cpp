@@ -5,7 +5,7 @@
 
 namespace toolkit {
 
-UniqueFont CreatePointFont(const Twips& twips, const FontSpec& spec) {
+win32::UniqueFont CreatePointFont(const Twips& twips, const FontSpec& spec) {
   LOGFONTW font{};
   font.lfHeight = -static_cast<LONG>(std::lrint(spec.points * twips.dpi() / 72.0));
   font.lfWeight = spec.weight;
@@ -14,7 +14,7 @@ UniqueFont CreatePointFont(const Twips& twips, const FontSpec& spec) {
   font.lfCharSet = spec.charset;
   font.lfQuality = DEFAULT_QUALITY;
   std::wstring(spec.face).copy(font.lfFaceName, LF_FACESIZE - 1);
-  return UniqueFont(CreateFontIndirectW(&font));
+  return win32::UniqueFont(CreateFontIndirectW(&font));
 }
 
 }  // namespace toolkit

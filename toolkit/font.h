@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "toolkit/handles.h"
+#include "win32/handles.h"
 #include "toolkit/twips.h"
 
 namespace toolkit {
@@ -19,6 +19,6 @@ struct FontSpec {
 };
 
 // A font of the given point size at the display's resolution.
-UniqueFont CreatePointFont(const Twips& twips, const FontSpec& spec);
+win32::UniqueFont CreatePointFont(const Twips& twips, const FontSpec& spec);
 
 }  // namespace toolkit

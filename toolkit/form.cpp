@@ -10,7 +10,6 @@
 namespace toolkit {
 namespace {
 
-constexpr wchar_t kFormClass[] = L"VelamoForm";
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 }  // namespace
@@ -18,7 +17,7 @@ constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 Form::Form(Application& app, const FormStyle& style) : app_(app), style_(style) {
   // The program's icon comes with the class: set on each window, it would cost every form a
   // second conversion of the images for the window manager.
-  RegisterWindowClass(app_.instance(), kFormClass, ObjectWindowProc<Form>,
+  RegisterWindowClass(app_.instance(), app_.classes().form, ObjectWindowProc<Form>,
                       {app_.large_icon(), app_.small_icon(), LoadCursorW(nullptr, IDC_ARROW)});
   const DWORD ex_style = WS_EX_CONTROLPARENT | (style_.show_in_taskbar ? WS_EX_APPWINDOW : 0) |
                          (style_.dialog_frame ? WS_EX_DLGMODALFRAME : 0);
@@ -28,7 +27,7 @@ Form::Form(Application& app, const FormStyle& style) : app_(app), style_(style) 
   RECT frame{0, 0, app_.twips().ToPixels(style_.client_width),
              app_.twips().ToPixels(style_.client_height)};
   AdjustWindowRectEx(&frame, kFormStyle, bar != nullptr, ex_style);
-  window_.reset(CreateWindowExW(ex_style, kFormClass, style_.caption.c_str(), kFormStyle,
+  window_.reset(CreateWindowExW(ex_style, app_.classes().form, style_.caption.c_str(), kFormStyle,
                                 CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                                 frame.bottom - frame.top, nullptr, bar, app_.instance(), nullptr));
   SetWindowLongPtrW(hwnd(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -133,10 +132,6 @@ void Form::PopupMenu(HMENU menu, UINT flags) {
 
 void Form::AddTimer(Timer& timer) { timers_.push_back(&timer); }
 
-void Form::OnMessage(UINT message, MessageHandler handler) {
-  message_handlers_.emplace_back(message, std::move(handler));
-}
-
 void Form::RemoveTimer(Timer& timer) { std::erase(timers_, &timer); }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -202,11 +197,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       return 0;
     default:
-      if (const auto found = std::ranges::find(message_handlers_, message,
-                                               &std::pair<UINT, MessageHandler>::first);
-          found != message_handlers_.end()) {
-        found->second(wparam, lparam);
-        return 0;
+      if (OtherMessage) {
+        if (const std::optional<LRESULT> answer = OtherMessage(message, wparam, lparam)) {
+          return *answer;
+        }
       }
       return DefWindowProcW(hwnd(), message, wparam, lparam);
   }

@@ -4,13 +4,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "toolkit/application.h"
 #include "toolkit/drawn_surface.h"
-#include "toolkit/handles.h"
+#include "win32/handles.h"
 #include "toolkit/mouse.h"
 
 namespace toolkit {
@@ -45,7 +46,6 @@ class Form {
 
   HWND hwnd() const { return window_.get(); }
   Application& app() const { return app_; }
-  bool loaded() const { return loaded_; }
 
   // Shows the form modeless, without owner, and activates it.
   void Show();
@@ -67,10 +67,9 @@ class Form {
   std::function<void(std::int16_t& cancel, std::int16_t reason)> QueryUnload;
   // The Windows session ends: no question can be asked, and the process ends after this.
   std::function<void()> SessionEnd;
-  // Runs `handler` with the message's parameters when the form receives `message`, such as one
-  // from RegisterWindowMessage.
-  using MessageHandler = std::function<void(WPARAM wparam, LPARAM lparam)>;
-  void OnMessage(UINT message, MessageHandler handler);
+  // Every message the form does not handle itself goes here first, such as the program's own
+  // and registered ones; the answer, or nothing for the default.
+  std::function<std::optional<LRESULT>(UINT message, WPARAM wparam, LPARAM lparam)> OtherMessage;
 
   // Pops up `menu` at the mouse pointer and runs the chosen command, if any, after it closes.
   void PopupMenu(HMENU menu, UINT flags);
@@ -89,7 +88,7 @@ class Form {
 
   Application& app_;
   FormStyle style_;
-  UniqueWindow window_;
+  win32::UniqueWindow window_;
   // Declared after window_: its tool-tip window, owned by the form's, must go first.
   DrawnSurface drawn_{*this};
   bool loaded_ = true;
@@ -97,7 +96,6 @@ class Form {
   HWND modal_owner_ = nullptr;
   HWND saved_focus_ = nullptr;
   std::vector<Timer*> timers_;
-  std::vector<std::pair<UINT, MessageHandler>> message_handlers_;
 };
 
 }  // namespace toolkit

@@ -12,9 +12,7 @@ class ListBox : public Control {
   explicit ListBox(const Placement& placement);
 
   int ListCount() const;
-  std::wstring List(int index) const;
   bool Selected(int index) const;
-  void SetSelected(int index, bool selected);
 
   void AddItem(std::wstring_view text);
   // A line outside the list is a run-time error.

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "toolkit/control_array.h"
-#include "toolkit/handles.h"
+#include "win32/handles.h"
 
 namespace toolkit {
 
@@ -37,7 +37,7 @@ class Menu {
  private:
   Application& app_;
   Menu* parent_ = nullptr;
-  UniqueMenu menu_;
+  win32::UniqueMenu menu_;
   HWND window_ = nullptr;
 };
 

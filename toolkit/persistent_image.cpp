@@ -1,6 +1,6 @@
 #include "toolkit/persistent_image.h"
 
-#include "toolkit/handles.h"
+#include "win32/handles.h"
 
 namespace toolkit {
 
@@ -9,7 +9,7 @@ PersistentImage::PersistentImage(HWND window, COLORREF background) {
   GetClientRect(window, &client);
   width_ = client.right;
   height_ = client.bottom;
-  WindowDc screen(window);
+  win32::WindowDc screen(window);
   dc_ = CreateCompatibleDC(screen.get());
   bitmap_ = CreateCompatibleBitmap(screen.get(), width_, height_);
   original_bitmap_ = SelectObject(dc_, bitmap_);

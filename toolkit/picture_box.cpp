@@ -6,17 +6,15 @@
 namespace toolkit {
 namespace {
 
-constexpr wchar_t kPictureClass[] = L"VelamoPicture";
-
-const wchar_t* RegisteredPictureClass(HINSTANCE instance) {
-  RegisterWindowClass(instance, kPictureClass, ObjectWindowProc<Control>, {});
-  return kPictureClass;
+const wchar_t* RegisteredPictureClass(const Application& app) {
+  RegisterWindowClass(app.instance(), app.classes().picture, ObjectWindowProc<Control>, {});
+  return app.classes().picture;
 }
 
 }  // namespace
 
 PictureBox::PictureBox(const Placement& placement, const PictureStyle& style)
-    : Control(placement, RegisteredPictureClass(placement.form.app().instance()), L"",
+    : Control(placement, RegisteredPictureClass(placement.form.app()), L"",
               (style.visible ? WS_VISIBLE : 0) | WS_TABSTOP,
               style.sunken_border ? WS_EX_CLIENTEDGE : 0),
       style_(style),

@@ -30,7 +30,6 @@ class PictureBox : public Control {
   // Where to draw what the box keeps: its persistent image (null without one).
   HDC hdc() const { return image_ ? image_->dc() : nullptr; }
 
-  std::int16_t MousePointer() const { return mouse_pointer_; }
   void SetMousePointer(std::int16_t pointer);
 
   MouseHandler MouseDown;

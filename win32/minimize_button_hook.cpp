@@ -89,10 +89,10 @@ bool MinimizeButtonHook::Take(WPARAM message, POINT at) {
   // The release of a press we took is ours too; it acts only over the same button.
   const HWND window = std::exchange(pressed_, nullptr);
   if (!window) return false;
-  if (MinimizeButtonAt(at) == window) {
-    PostMessageW(notify_, message_, reinterpret_cast<WPARAM>(window), 0);
-  }
-  return true;
+  // Where the main window cannot be told, the release goes on to the program, which then does
+  // what a release without its press does: nothing.
+  return MinimizeButtonAt(at) != window ||
+         PostMessageW(notify_, message_, reinterpret_cast<WPARAM>(window), 0);
 }
 
 }  // namespace velamo

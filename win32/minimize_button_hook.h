@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "toolkit/handles.h"
+#include "win32/handles.h"
 
 namespace velamo {
 
@@ -32,7 +32,7 @@ class MinimizeButtonHook {
   HHOOK hook_ = nullptr;
   HWND pressed_ = nullptr;  // the window whose minimize button took the press
   DWORD thread_id_ = 0;
-  toolkit::UniqueHandle thread_;
+  win32::UniqueHandle thread_;
 };
 
 }  // namespace velamo

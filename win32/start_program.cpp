@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "toolkit/handles.h"
+#include "win32/handles.h"
 
 namespace velamo {
 
@@ -17,7 +17,7 @@ StartedProgram StartProgram(const std::wstring& program, const std::wstring& arg
       .nShow = SW_SHOWMINNOACTIVE,
   };
   if (!ShellExecuteExW(&start)) return {.error = GetLastError()};
-  const toolkit::UniqueHandle process(start.hProcess);
+  const win32::UniqueHandle process(start.hProcess);
   return {.process = process ? GetProcessId(process.get()) : 0};
 }
 

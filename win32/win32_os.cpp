@@ -6,8 +6,7 @@
 
 #include <cstring>
 
-#include "toolkit/application.h"
-#include "toolkit/handles.h"
+#include "win32/handles.h"
 #include "win32/handle_cast.h"
 
 namespace velamo {
@@ -21,8 +20,20 @@ BOOL CALLBACK EnumProc(HWND window, LPARAM data) {
 }  // namespace
 
 std::u16string Win32Os::ApplicationPath() const {
-  const std::wstring path = toolkit::ApplicationPath();
-  return std::u16string(path.begin(), path.end());
+  std::u16string path(MAX_PATH, u'\0');
+  for (;;) {
+    const DWORD length =
+        GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(path.data()), path.size());
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  path.erase(path.find_last_of(u'\\') + 1);
+  // Keep the backslash of a drive root ("C:\"), drop it elsewhere.
+  if (path.size() > 3 && path.back() == u'\\') path.pop_back();
+  return path;
 }
 
 std::string Win32Os::ToAnsi(std::u16string_view text) const {
@@ -130,8 +141,7 @@ Handle Win32Os::GetWindow(Handle window, int command) {
 
 std::u16string Win32Os::ProcessImageName(std::uint32_t process) {
   // Limited information: readable of most programs, elevated ones included.
-  const toolkit::UniqueHandle opened(
-      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process));
+  const win32::UniqueHandle opened(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process));
   std::u16string path(MAX_PATH, u'\0');
   for (DWORD size = path.size(); opened;) {
     if (QueryFullProcessImageNameW(opened.get(), 0, reinterpret_cast<wchar_t*>(path.data()),
@@ -150,7 +160,7 @@ std::vector<ProcessParent> Win32Os::ProcessParents() {
   std::vector<ProcessParent> parents;
   HANDLE taken = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (taken == INVALID_HANDLE_VALUE) return parents;
-  const toolkit::UniqueHandle snapshot(taken);
+  const win32::UniqueHandle snapshot(taken);
   PROCESSENTRY32W entry{.dwSize = sizeof(entry)};
   for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
        more = Process32NextW(snapshot.get(), &entry)) {

@@ -59,8 +59,8 @@ class RestoringTest(VelamoTest):
         self.wait_icons(2)
         self.assertFalse(self.probe.visible(alpha))
 
-        # Beta's icon went and Alpha's came back after ours: ours is now the rightmost.
-        self.click_icon(0, button=3)
+        # Beta's icon went, and Alpha's stayed where it was: ours is next to it.
+        self.click_icon(1, button=3)
         self.click_menu_item(self.window_list(), 0)  # "全て(&A)"
         self.wait_shown(alpha)
         self.wait_icons(1)

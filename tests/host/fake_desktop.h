@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -49,11 +50,14 @@ class FakeDesktop : public Os, public MainWindowPort {
   std::string ToAnsi(std::u16string_view text) const override;
   std::u16string FromAnsi(std::string_view text) const override;
   void ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) override;
-  // Logged as "add ID WINDOW" or "delete ID WINDOW", the window in hexadecimal.
+  // Logged as "add ID WINDOW", "modify ID WINDOW" or "delete ID WINDOW", the window in
+  // hexadecimal.
   bool Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) override {
     char window[16];
     std::snprintf(window, sizeof window, "%x", FieldOf(data, kHWndAt));
-    calls.push_back((message == kNimAdd ? "add " : "delete ") +
+    calls.push_back(std::string(message == kNimAdd      ? "add "
+                                : message == kNimModify ? "modify "
+                                                        : "delete ") +
                     std::to_string(FieldOf(data, kUIDAt)) + " " + window);
     return true;
   }
@@ -122,16 +126,27 @@ class FakeDesktop : public Os, public MainWindowPort {
   }
   void ClearList() override { list.clear(); }
   void AddListItem(std::u16string_view title) override { list.emplace_back(title); }
-  void RemoveListItem(int line) override { list.erase(list.begin() + line); }
+  // As a list box does, the lines below move up with their selection.
+  void RemoveListItem(int line) override {
+    list.erase(list.begin() + line);
+    std::set<int> moved;
+    for (int s : selected) {
+      if (s != line) moved.insert(s < line ? s : s - 1);
+    }
+    selected = moved;
+  }
   int ListCount() const override { return static_cast<int>(list.size()); }
-  bool ListSelected(int) const override { return false; }
+  bool ListSelected(int line) const override { return selected.contains(line); }
   Index WindowMenuUpperBound() const override { return menu.empty() ? 0 : menu.rbegin()->first; }
   void LoadWindowMenuItem(Index index, std::u16string_view caption) override {
     menu[index] = caption;
   }
   void UnloadWindowMenuItem(Index index) override { menu.erase(index); }
   void EnableWindowMenu(bool enabled) override { menu_enabled = enabled; }
-  bool AskQuit() override { return true; }
+  bool AskQuit() override {
+    calls.push_back("AskQuit");
+    return quit_answer;
+  }
   void ReportTableFull() override { calls.push_back("ReportTableFull"); }
 
   std::u16string application_path = u"C:\\Tools";
@@ -147,6 +162,8 @@ class FakeDesktop : public Os, public MainWindowPort {
   std::function<void()> during_shell_execute;
 
   std::vector<std::u16string> list;
+  std::set<int> selected;  // lines selected in the list
+  bool quit_answer = true;
   std::map<Index, std::u16string> menu;  // items 1..k
   bool menu_enabled = false;
 

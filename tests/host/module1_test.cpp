@@ -15,6 +15,7 @@ using Calls = std::vector<std::string>;
 
 // The run-time error `action` raises, if any.
 std::optional<RuntimeErrorCode> Raised(const std::function<void()>& action) {
+  SetErrorEnd([](RuntimeErrorCode code) { throw code; });
   try {
     action();
   } catch (RuntimeErrorCode code) {
@@ -55,8 +56,5 @@ TEST(Module1Test, AnIndexOutsideTheTableIsARuntimeErrorBeforeAnyShellCall) {
 }
 
 }  // namespace
-
-// The program ends on a run-time error; here the error is thrown, for the tests to catch.
-void RaiseRuntimeError(RuntimeErrorCode code) { throw code; }
 
 }  // namespace velamo

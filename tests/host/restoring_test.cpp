@@ -11,16 +11,20 @@ using testing::Calls;
 using testing::Titles;
 using RestoringTest = testing::ModuleTest;
 
-// The order of these calls keeps icon n, entry n and callback box Picture1(n) (window 900n)
-// together: every restore takes all icons out and puts the rest back under their new indexes.
-TEST_F(RestoringTest, RestoringOneWindowRegistersTheOthersAgainUnderTheirNewIndexes) {
-  Hide(3);
+// Icon n, entry n and callback box Picture1(n) (window 900n) stay together: the last icon goes,
+// and only the icons after the restored one change to show the entries that moved down.
+TEST_F(RestoringTest, RestoringOneWindowChangesOnlyTheIconsAfterIt) {
+  Hide(4);
   module_.RestoreHidden(2);
-  EXPECT_EQ(desktop_.calls,
-            (Calls{"delete 1 9001", "delete 2 9002", "delete 3 9003", "ShowWindowAsync 82 9",
-                   "add 1 9001", "add 2 9002", "Unload Picture1(3)"}));
-  EXPECT_EQ(Entries(), (Titles{u"w1", u"w3"}));
+  EXPECT_EQ(desktop_.calls, (Calls{"delete 4 9004", "ShowWindowAsync 82 9", "modify 2 9002",
+                                   "modify 3 9003", "Unload Picture1(4)"}));
+  EXPECT_EQ(Entries(), (Titles{u"w1", u"w3", u"w4"}));
   EXPECT_EQ(module_.HiddenList[2].Icon, 0x73u);
+  EXPECT_EQ(module_.HiddenList[3].Tray, MakeTrayRecord(3, 0x9003, 0x74, u"w4"));
+
+  desktop_.calls.clear();
+  module_.RestoreHidden(3);  // the last: no other icon is touched
+  EXPECT_EQ(desktop_.calls, (Calls{"delete 3 9003", "ShowWindowAsync 84 9", "Unload Picture1(3)"}));
 }
 
 TEST_F(RestoringTest, RestoringAllShowsEachWindowRightAfterItsIconGoesAndKeepsOurOwnIcon) {
@@ -32,6 +36,22 @@ TEST_F(RestoringTest, RestoringAllShowsEachWindowRightAfterItsIconGoesAndKeepsOu
                                    "delete 2 9002", "ShowWindowAsync 82 9", "Unload Picture1(2)"}));
   EXPECT_EQ(module_.UpperBound(), 0);
   EXPECT_TRUE(module_.MainTrayShown);
+}
+
+TEST_F(RestoringTest, TheSelectedLinesComeBackFromTheLastUpAndTheQuitQuestionsNoKeepsAll) {
+  Hide(5);
+  desktop_.selected = {0, 2};
+  module_.RestoreSelectedLines();
+  EXPECT_EQ(Entries(), (Titles{u"w2", u"w4", u"w5"}));
+  EXPECT_EQ(desktop_.list, Entries());
+
+  desktop_.quit_answer = false;
+  desktop_.calls.clear();
+  EXPECT_FALSE(module_.ConfirmQuit());
+  EXPECT_EQ(desktop_.calls, Calls{"AskQuit"});
+  desktop_.quit_answer = true;
+  EXPECT_TRUE(module_.ConfirmQuit());
+  EXPECT_TRUE(desktop_.windows[0x52].visible && desktop_.windows[0x55].visible);
 }
 
 TEST_F(RestoringTest, TheTrayMenuListsTheTableAsOfItsRebuildAndIgnoresStaleChoices) {

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "core/runtime_error.h"
+#include "core/program_ids.h"
 #include "win32/handle_cast.h"
+#include "win32/wide.h"
 #include "win32/win32_os.h"
 
 namespace velamo {
@@ -46,7 +46,7 @@ class Form1Test : public ::testing::Test {
     return items;
   }
 
-  toolkit::Application app_;
+  toolkit::Application app_{0, {Wide(kFormClass), Wide(kPictureClass)}};
   Win32Os os_;
   Module1 module_{os_};
   Form1 form1_{app_, module_, os_};
@@ -80,8 +80,5 @@ TEST_F(Form1Test, IconIsTheClassSmallIconElseTheFallback) {
 }
 
 }  // namespace
-
-// The program would end; no test here expects a run-time error, so one fails the run.
-void RaiseRuntimeError(RuntimeErrorCode) { std::abort(); }
 
 }  // namespace velamo

@@ -5,7 +5,7 @@
 #include <memory>
 #include <type_traits>
 
-namespace toolkit {
+namespace win32 {
 
 // Owning handles for the Win32 objects the program creates.
 struct WindowDeleter {
@@ -48,4 +48,4 @@ class WindowDc {
   HDC dc_;
 };
 
-}  // namespace toolkit
+}  // namespace win32
