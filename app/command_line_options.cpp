@@ -7,8 +7,6 @@
 namespace velamo {
 namespace {
 
-// How often the watch looks: a minimized window goes within half a second.
-constexpr int kWatchInterval = 250;
 // How soon a hand-over is applied, and how often one held up by a message box is tried again.
 constexpr int kApplyInterval = 50;
 // The most hand-overs that wait: any process may send them, and each may show a message.
@@ -26,7 +24,7 @@ CommandLineOptions::CommandLineOptions(toolkit::Application& app, Form1& form1, 
       apply_timer_(form1.form()) {
   watch_timer_.OnTimer = [this] {
     watch_.Look();
-    if (!watch_.Active()) watch_timer_.SetInterval(0);
+    WatchAtItsPace();
   };
   apply_timer_.OnTimer = [this] { ApplyWaiting(); };
 }
@@ -43,7 +41,12 @@ void CommandLineOptions::Apply(const Options& options, const std::wstring& direc
   if (options.run) {
     Run(std::wstring(Wide(*options.run)), std::wstring(Wide(options.run_arguments)), directory);
   }
-  if (watch_.Active() && watch_timer_.Interval() == 0) watch_timer_.SetInterval(kWatchInterval);
+  WatchAtItsPace();
+}
+
+void CommandLineOptions::WatchAtItsPace() {
+  const int interval = watch_.Active() ? watch_.Interval() : 0;
+  if (watch_timer_.Interval() != interval) watch_timer_.SetInterval(interval);
 }
 
 LRESULT CommandLineOptions::Receive(const COPYDATASTRUCT& data) {

@@ -35,6 +35,8 @@ class CommandLineOptions {
   // Applies the hand-over waiting longest, one at a time and never while a message box of ours
   // is open: that box's loop would take the next one, whose own box would open inside it.
   void ApplyWaiting();
+  // The watch's timer at the pace the watch asks for, off when there is nothing to look for.
+  void WatchAtItsPace();
   void SetKey(bool (Form1::*set)(Chord), const KeyOption& key);
   void Run(const std::wstring& program, const std::wstring& arguments,
            const std::wstring& directory);

@@ -77,10 +77,6 @@ std::optional<std::uint32_t> KeyCode(std::u16string_view name) {
   return Find(kNamedKeys, name);
 }
 
-bool TypesACharacter(std::uint32_t key) {
-  return key == 0x20 || (key >= u'0' && key <= u'9') || (key >= u'A' && key <= u'Z');
-}
-
 constexpr std::u16string_view kNotInNames = u"<>\"|?*/";
 
 // What a command line error's message shows of the argument: enough to recognise it.
@@ -102,8 +98,8 @@ std::optional<Chord> ParseChord(std::u16string_view text) {
     const std::u16string_view part = Trimmed(text.substr(start, plus - start));
     if (plus == std::u16string_view::npos) {
       const std::optional<std::uint32_t> key = KeyCode(part);
-      if (!key || chord.modifiers == 0) return std::nullopt;
-      if (chord.modifiers == kModShift && TypesACharacter(*key)) return std::nullopt;
+      // Shift alone would take a key from typing or editing (Shift+Left selects) in every program.
+      if (!key || !(chord.modifiers & (kModControl | kModAlt | kModWin))) return std::nullopt;
       chord.key = *key;
       return chord;
     }
@@ -165,6 +161,7 @@ std::vector<Argument> SplitArguments(std::u16string_view line) {
         argument.text += line[i++];
       }
     }
+    argument.end = i;
     arguments.push_back(std::move(argument));
   }
 }
@@ -181,6 +178,10 @@ ParsedCommandLine ParseCommandLine(std::u16string_view line) {
   std::u16string_view last_key;
   for (std::size_t k = 0; k < arguments.size(); ++k) {
     const std::u16string_view argument = arguments[k].text;
+    if (argument.empty()) {
+      return fail(Kind::kEmpty,
+                  line.substr(arguments[k].begin, arguments[k].end - arguments[k].begin));
+    }
     if (argument.size() < 2 || (argument[0] != u'/' && argument[0] != u'-')) {
       return fail(Kind::kUnknown, argument);
     }
@@ -259,6 +260,9 @@ std::u16string ErrorText(const CommandLineError& error) {
   switch (error.kind) {
     case Kind::kUnknown:
       text += u"というオプションはありません。";
+      break;
+    case Kind::kEmpty:
+      text += u"は、引用符だけの空の引数です。";
       break;
     case Kind::kNoValue:
       text += u"には値を指定してください。";

@@ -18,7 +18,7 @@ inline constexpr Chord kDefaultHideKey{7, 0x28};     // Ctrl+Alt+Shift+Down
 inline constexpr Chord kDefaultRestoreKey{7, 0x26};  // Ctrl+Alt+Shift+Up
 
 // "Ctrl+Alt+F12", "Win+Shift+Z" or "none", in any case. Nothing for a text that is no chord, or
-// whose only modifier is Shift on a key that types (it would take that character from typing).
+// without Ctrl, Alt or Win.
 std::optional<Chord> ParseChord(std::u16string_view text);
 
 // Whether `text` names a program: an executable's file name (that name in any folder) or a full
@@ -53,13 +53,22 @@ struct Options {
 // between arguments, quotes around blanks, backslashes before a quote escaping it.
 struct Argument {
   std::u16string text;
-  std::size_t begin = 0;  // where it stands in the line
+  std::size_t begin = 0;  // where it stands in the line, as typed
+  std::size_t end = 0;
 };
 std::vector<Argument> SplitArguments(std::u16string_view line);
 
 // What was wrong with a command line, and the argument that was.
 struct CommandLineError {
-  enum class Kind { kUnknown, kNoValue, kValueNotTaken, kNotAChord, kNotAProgram, kSameKeys };
+  enum class Kind {
+    kUnknown,
+    kEmpty,  // quotes with nothing in them: `argument` is as typed
+    kNoValue,
+    kValueNotTaken,
+    kNotAChord,
+    kNotAProgram,
+    kSameKeys
+  };
   Kind kind;
   std::u16string argument;
 };

@@ -7,14 +7,26 @@ namespace {
 
 // How long a started program's main window is waited for.
 constexpr std::uint32_t kStartedWatchTime = 60 * 1000;
-// How far up from a window's process its starter is looked for: a launcher that starts a
-// launcher is common, a longer chain is not.
-constexpr int kDeepestFamily = 8;
+
+bool Has(const std::vector<ProcessParent>& processes, std::uint32_t process) {
+  return std::ranges::find(processes, process, &ProcessParent::process) != processes.end();
+}
 
 }  // namespace
 
+void WindowWatch::AddMinimizedRule(std::u16string program) {
+  minimized_.push_back(std::move(program));
+  rules_changed_ = true;
+}
+
+void WindowWatch::AddOpenRule(std::u16string program) {
+  open_.push_back(std::move(program));
+  rules_changed_ = true;
+}
+
 void WindowWatch::WatchStartedProcess(std::uint32_t process) {
-  started_.push_back({process, os_.GetTickCount(), {}});
+  before_ = os_.ProcessParents();
+  started_.push_back({{process, 0}, os_.GetTickCount(), {}});
 }
 
 void WindowWatch::Look() {
@@ -23,31 +35,23 @@ void WindowWatch::Look() {
   looking_ = true;
   const std::uint32_t now = os_.GetTickCount();
   std::erase_if(started_, [now](const Started& s) { return now - s.since > kStartedWatchTime; });
-  const std::uint32_t ours = os_.GetCurrentProcessId();
+  if (!started_.empty()) FollowFamilies();
+  if (own_image_.empty()) own_image_ = os_.ProcessImageName(os_.GetCurrentProcessId());
   // Only what still exists is kept from one look to the next.
-  Images images;
-  std::vector<Handle> opened;
-  std::optional<std::vector<ProcessParent>> parents;
-  const auto seen = [](const auto& list, auto item) {
-    return std::ranges::find(list, item) != list.end();
-  };
+  std::vector<Known> known;
   os_.EnumWindows([&](Handle window) {
-    if (seen(opened_, window)) opened.push_back(window);
-    // One call for most windows: the hidden ones, which are many, go no further.
+    Known& seen = known.emplace_back(Recall(window));
+    // No call at all for the windows no rule can take, which are most.
+    const auto started = seen.ours ? started_.end() : StartedFamilyOf(seen.process);
+    if (!seen.minimized_rule && !seen.open_rule && started == started_.end()) {
+      return kEnumContinue;
+    }
     const std::uint32_t style = os_.GetWindowLongA(window, kGwlStyle);
     if (!(style & kWsVisible)) return kEnumContinue;
-    const std::uint32_t process = os_.GetWindowThreadProcessId(window);
-    if (process == 0 || process == ours) return kEnumContinue;
-    const std::u16string& image = ImageOf(process, images);
-    bool hide = (style & kWsMinimize) && Matches(minimized_, image);
-    if ((!open_.empty() || !started_.empty()) && IsMainWindow(window, style)) {
-      if (Matches(open_, image) && !seen(opened, window)) {
-        opened.push_back(window);
-        hide = true;
-      }
+    bool hide = seen.minimized_rule && (style & kWsMinimize);
+    if ((seen.open_rule || started != started_.end()) && IsMainWindow(window, style)) {
+      if (seen.open_rule && !std::exchange(seen.opened, true)) hide = true;
       // Taken by whichever rule hides it: a started program's later windows are left alone.
-      const auto started =
-          std::ranges::find_if(started_, [&](Started& s) { return InFamily(s, process, parents); });
       if (started != started_.end()) {
         started_.erase(started);
         hide = true;
@@ -56,9 +60,77 @@ void WindowWatch::Look() {
     if (hide) module_.HideWatchedWindow(window);
     return kEnumContinue;
   });
-  images_ = std::move(images);
-  opened_ = std::move(opened);
+  std::ranges::sort(known, {}, &Known::window);
+  known_ = std::move(known);
+  rules_changed_ = false;
+  std::erase_if(images_, [this](const auto& image) {
+    return std::ranges::find(known_, image.first, &Known::process) == known_.end();
+  });
   looking_ = false;
+}
+
+WindowWatch::Known WindowWatch::Recall(Handle window) {
+  const auto found = std::ranges::lower_bound(known_, window, {}, &Known::window);
+  Known known;
+  if (found != known_.end() && found->window == window) {
+    known = *found;
+    if (rules_changed_) Classify(known);
+  } else {
+    known.window = window;
+    known.process = os_.GetWindowThreadProcessId(window);
+    Classify(known);
+  }
+  return known;
+}
+
+void WindowWatch::Classify(Known& known) {
+  if (known.process == 0) return;  // gone already
+  const std::u16string& image = ImageOf(known.process);
+  // A copy of the program started again is Velamo too, with messages of its own to show.
+  known.ours = known.process == os_.GetCurrentProcessId() ||
+               (!image.empty() && os_.CompareStringOrdinal(image, own_image_, true) == kCstrEqual);
+  known.minimized_rule = !known.ours && Matches(minimized_, image);
+  known.open_rule = !known.ours && Matches(open_, image);
+}
+
+void WindowWatch::FollowFamilies() {
+  const std::vector<ProcessParent> processes = os_.ProcessParents();
+  const auto is = [](const ProcessParent& a, const ProcessParent& b) {
+    return a.process == b.process && a.parent == b.parent;
+  };
+  const auto alive = [&](std::uint32_t process) {
+    return std::ranges::find(processes, process, &ProcessParent::process);
+  };
+  std::erase_if(started_, [&](Started& s) {
+    const auto root = alive(s.process.process);
+    if (root != processes.end()) {
+      if (s.process.parent == 0) s.process.parent = root->parent;
+      if (root->parent != s.process.parent) return true;  // ended, and its id used again
+    }
+    // A member's id now held by a process of another parent belongs to a stranger.
+    std::erase_if(s.family, [&](const ProcessParent& member) {
+      const auto live = alive(member.process);
+      return live != processes.end() && !is(*live, member);
+    });
+    for (bool grew = true; grew;) {
+      grew = false;
+      for (const ProcessParent& p : processes) {
+        const bool from_family = p.parent == s.process.process || Has(s.family, p.parent);
+        if (from_family && p.process != s.process.process && !Has(s.family, p.process) &&
+            std::ranges::none_of(before_, [&](const ProcessParent& b) { return is(b, p); })) {
+          s.family.push_back(p);
+          grew = true;
+        }
+      }
+    }
+    return false;
+  });
+}
+
+std::vector<WindowWatch::Started>::iterator WindowWatch::StartedFamilyOf(std::uint32_t process) {
+  return std::ranges::find_if(started_, [process](const Started& s) {
+    return process != 0 && (process == s.process.process || Has(s.family, process));
+  });
 }
 
 bool WindowWatch::IsMainWindow(Handle window, std::uint32_t style) {
@@ -80,37 +152,11 @@ bool WindowWatch::Matches(const std::vector<std::u16string>& programs,
   });
 }
 
-bool WindowWatch::InFamily(Started& started, std::uint32_t process,
-                           std::optional<std::vector<ProcessParent>>& parents) {
-  if (process == started.process ||
-      std::ranges::find(started.family, process) != started.family.end()) {
-    return true;
-  }
-  if (std::ranges::find(started.strangers, process) != started.strangers.end()) return false;
-  if (!parents) parents = os_.ProcessParents();
-  std::uint32_t ancestor = process;
-  for (int depth = 0; depth < kDeepestFamily && ancestor != 0; ++depth) {
-    const auto entry = std::ranges::find(*parents, ancestor, &ProcessParent::process);
-    ancestor = entry != parents->end() ? entry->parent : 0;
-    if (ancestor == started.process) {
-      started.family.push_back(process);
-      return true;
-    }
-  }
-  started.strangers.push_back(process);
-  return false;
-}
-
-const std::u16string& WindowWatch::ImageOf(std::uint32_t process, Images& now) {
-  const auto of = [process](const Images& images) {
-    return std::ranges::find(images, process, &Images::value_type::first);
-  };
-  if (const auto found = of(now); found != now.end()) return found->second;
-  const auto cached = of(images_);
-  return now
-      .emplace_back(process,
-                    cached != images_.end() ? cached->second : os_.ProcessImageName(process))
-      .second;
+const std::u16string& WindowWatch::ImageOf(std::uint32_t process) {
+  const auto found =
+      std::ranges::find(images_, process, &std::pair<std::uint32_t, std::u16string>::first);
+  if (found != images_.end()) return found->second;
+  return images_.emplace_back(process, os_.ProcessImageName(process)).second;
 }
 
 }  // namespace velamo

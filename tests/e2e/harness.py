@@ -392,11 +392,12 @@ class VelamoTest(unittest.TestCase):
     def answer(self, title="Velamo", button=""):
         """The text of one of Velamo's message boxes, closed with the button whose caption holds
         `button`."""
-        box = self.wait(lambda: self.probe.windows(title, "#32770"), f"the message {title!r}")[0]
+        box = self.wait(lambda: [b for b in self.probe.windows(title, "#32770")
+                                 if self.probe.visible(b)], f"the message {title!r}")[0]
         children = [(c, self.probe.cls(c), self.probe.text(c)) for c in self.probe.children(box)]
         self.screen.click(*center(self.probe.rect(next(
             c for c, cls, text in children if cls == "Button" and button in text))))
-        self.wait(lambda: not self.probe.windows(title, "#32770"), f"{title!r} to close")
+        self.wait(lambda: box not in self.probe.windows(title, "#32770"), f"{title!r} to close")
         return "".join(text for _, cls, text in children if cls == "Static")
 
     def answer_quit(self, yes):

@@ -1,12 +1,21 @@
 // Stands for a program started through a launcher: a splash screen without a caption for a
-// second, then the program proper as a second process, "E2E Main", and the launcher ends.
+// second, then the program proper as a second process, "E2E Main", and the launcher ends. With
+// "relay N" it starts "relay N-1" and ends at once; "relay 0" is the program proper.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <string>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
-  const bool proper = std::wstring(arguments) == L"proper";
+  const std::wstring given(arguments);
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  if (given.starts_with(L"relay ") && given != L"relay 0") {
+    const std::wstring next = L"relay " + std::to_wstring(std::stoi(given.substr(6)) - 1);
+    ShellExecuteW(nullptr, nullptr, self, next.c_str(), nullptr, SW_SHOWNORMAL);
+    return 0;
+  }
+  const bool proper = given == L"proper" || given == L"relay 0";
   const WNDCLASSW window_class{
       .lpfnWndProc = DefWindowProcW, .hInstance = instance, .lpszClassName = L"E2ELaunched"};
   RegisterClassW(&window_class);
@@ -19,8 +28,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
   while (GetMessageW(&message, nullptr, 0, 0) > 0 && message.message != WM_TIMER) {
     DispatchMessageW(&message);
   }
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
   ShellExecuteW(nullptr, nullptr, self, L"proper", nullptr, SW_SHOWNORMAL);
   return 0;
 }

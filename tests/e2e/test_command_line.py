@@ -5,7 +5,7 @@ tray, keys of the user's choosing, a second start handing its options over, bad 
 import os
 import unittest
 
-from harness import EXE, HTCAPTION, HTMINBUTTON, SW_MINIMIZE, VelamoTest
+from harness import EXE, HTCAPTION, HTMINBUTTON, SW_MINIMIZE, VelamoTest, wstr
 
 LAUNCHER = "Z:" + os.environ["VELAMO_LAUNCHER"].replace("/", "\\")
 
@@ -67,6 +67,13 @@ class CommandLineTest(VelamoTest):
         self.start(EXE, "/run", "no-such-program.exe")  # named, with the system's reason
         self.assertIn("「no-such-program.exe」を起動できませんでした。\n\n", self.answer())
 
+        # A chain of launchers that end at once: the window of the last is the program's.
+        self.start(EXE, "/run", LAUNCHER, "relay", "2").wait(20)
+        relayed = self.probe.window("E2E Main", timeout=20)
+        self.addCleanup(self.end_process_of, relayed)
+        self.wait_hidden(relayed)
+        self.wait_listed([self.probe.text(notepad), "E2E Main", "E2E Main"])
+
     def test_keys_of_the_users_choosing_one_another_program_holds_and_no_button(self):
         t = self.targets()
         holder = t.new_window("Holder", 60, 400)
@@ -85,6 +92,17 @@ class CommandLineTest(VelamoTest):
         self.wait_hidden(notepad)
         self.wait_listed([self.probe.text(notepad)])
 
+    def test_a_start_takes_over_from_a_velamo_that_died_holding_its_name(self):
+        self.probe("CreateMutexW", 0, 0, wstr("Local\\Velamo"))  # as a dead one leaves it
+        t = self.targets()
+        left = t.new_window("Left hidden")
+        t("SetPropW", left, wstr("Velamo.Hidden"), 1)
+        t("ShowWindow", left, 0)
+        self.start_velamo()
+        self.wait_listed(["Left hidden"])
+        self.click_icon(0)
+        self.wait_shown(left)
+
     def test_bad_options_are_named_with_the_usage_and_change_nothing(self):
         t = self.targets()
         minimized = t.new_window("Minimized")
@@ -93,9 +111,10 @@ class CommandLineTest(VelamoTest):
         self.assertRegex(self.answer(), "^「/frob」というオプションはありません。(.|\n)*/minimized:プログラム")
         self.assertEqual((first.wait(10), self.probe.windows("Velamo", "VelamoForm")), (1, []))
 
-        self.start_velamo("/hidekey:Ctrl+Alt+H")
-        self.start(EXE, "/hidekey:Ctrl+Q+W")
-        self.assertTrue(self.answer().startswith("「/hidekey:Ctrl+Q+W」のキーの組み合わせは"))
+        # A rule for Velamo's own program leaves a second start's message on screen.
+        self.start_velamo("/hidekey:Ctrl+Alt+H", "/open:Velamo.exe")
+        self.start(EXE, "/hidekey:Shift+Left")  # Shift alone would take an editing key
+        self.assertTrue(self.answer().startswith("「/hidekey:Shift+Left」のキーの組み合わせは"))
         self.start(EXE, "/?")
         self.assertTrue(self.answer().startswith("使い方: Velamo.exe [オプション...]"))
         notepad = self.start_notepad()

@@ -60,6 +60,20 @@ class HardeningTest(VelamoTest):
         self.assertEqual(self.answer(), "予期しないエラーが発生したため、終了します。")
         self.velamo.wait(10)
 
+    def test_a_burst_of_failing_hand_overs_shows_one_message_at_a_time(self):
+        (alpha,) = self.hide_new_windows("Alpha")
+        _, (pid,) = self.probe.call("GetWindowThreadProcessId", self.main, "b:4")
+        ours = lambda: [b for b in self.probe.windows("Velamo", "#32770")
+                        if self.probe.call("GetWindowThreadProcessId", b, "b:4")[1][0] == pid]
+        for second in [self.start(EXE, "/run", "no-such-program.exe") for _ in range(6)]:
+            second.wait(30)
+        for _ in range(6):
+            self.wait(ours, "Velamo's message")
+            self.assertEqual(len(ours()), 1)
+            self.assertIn("no-such-program.exe", self.answer())
+        self.settle()
+        self.assertEqual((ours(), self.list_items(), self.probe.visible(alpha)), ([], ["Alpha"], False))
+
     def test_a_second_start_brings_the_first_up_and_the_session_end_asks_nothing(self):
         (alpha,) = self.hide_new_windows("Alpha")
         self.click_button("隠す")

@@ -51,16 +51,16 @@ TEST(CommandLineTest, OptionsAreSlashOrDashInAnyCaseWithTheirValueAfterAColon) {
   EXPECT_TRUE(ParseCommandLine(u"-?").options.usage);
 }
 
-TEST(CommandLineTest, ChordsAreModifiersAndOneKeyThatDoesNotOnlyTypeACharacter) {
+TEST(CommandLineTest, ChordsAreCtrlAltOrWinWithAnyShiftAndOneKey) {
   EXPECT_EQ(ParseChord(u"Ctrl+Alt+Shift+Down"), kDefaultHideKey);
   EXPECT_EQ(ParseChord(u"ctrl + alt + F12"), (Chord{3, 0x7B}));
   EXPECT_EQ(ParseChord(u"Win+F24"), (Chord{8, 0x87}));
-  EXPECT_EQ(ParseChord(u"Shift+PageUp"), (Chord{4, 0x21}));
+  EXPECT_EQ(ParseChord(u"Win+Shift+PageUp"), (Chord{12, 0x21}));
   EXPECT_EQ(ParseChord(u"Ctrl+Shift+9"), (Chord{6, '9'}));
   EXPECT_EQ(ParseChord(u"Alt+Space"), (Chord{1, 0x20}));
   for (const std::u16string_view text :
-       {u"Down", u"Ctrl+Alt", u"Ctrl+Ctrl+A", u"Shift+A", u"Shift+Space", u"Ctrl+F25", u"Ctrl+F0",
-        u"Ctrl+F01", u"Ctrl+AB", u"Ctrl++A", u"A+Ctrl", u"Ctrl+Tab", u""}) {
+       {u"Down", u"Ctrl+Alt", u"Ctrl+Ctrl+A", u"Shift+A", u"Shift+Left", u"Shift+F5", u"Ctrl+F25",
+        u"Ctrl+F0", u"Ctrl+F01", u"Ctrl+AB", u"Ctrl++A", u"A+Ctrl", u"Ctrl+Tab", u""}) {
     EXPECT_FALSE(ParseChord(text)) << text.size();
   }
 }
@@ -69,6 +69,8 @@ TEST(CommandLineTest, ABadArgumentIsNamedWithTheUsage) {
   const std::vector<std::pair<std::u16string_view, CommandLineError>> bad = {
       {u"/minimize:a.exe", {Kind::kUnknown, u"/minimize:a.exe"}},
       {u"a.exe /open:b.exe", {Kind::kUnknown, u"a.exe"}},
+      {u"/nobutton \"", {Kind::kEmpty, u"\""}},
+      {u"\"\" /nobutton", {Kind::kEmpty, u"\"\""}},
       {u"/open:", {Kind::kNoValue, u"/open:"}},
       {u"/run", {Kind::kNoValue, u"/run"}},
       {u"/nobutton:yes", {Kind::kValueNotTaken, u"/nobutton:yes"}},

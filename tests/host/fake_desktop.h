@@ -90,12 +90,14 @@ class FakeDesktop : public Os, public MainWindowPort {
   int IsIconic(Handle window) override { return At(window).iconic; }
   Handle GetParent(Handle window) override { return At(window).parent; }
   std::uint32_t GetWindowLongA(Handle window, int index) override {
+    ++window_queries;
     const Window& w = At(window);
     if (index != kGwlStyle) return w.ex_style;
     return w.style | (w.visible ? kWsVisible : 0) | (w.iconic ? kWsMinimize : 0);
   }
   Handle GetWindow(Handle window, int) override { return At(window).owner; }
   std::uint32_t GetWindowThreadProcessId(Handle window) override {
+    ++window_queries;
     return window == kWindow ? kOurProcess : At(window).process;
   }
   std::uint32_t GetCurrentProcessId() override { return kOurProcess; }
@@ -168,6 +170,7 @@ class FakeDesktop : public Os, public MainWindowPort {
   bool menu_enabled = false;
 
   std::vector<std::string> calls;
+  int window_queries = 0;  // reads of another window's style or process
 };
 
 }  // namespace velamo::testing

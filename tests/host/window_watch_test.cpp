@@ -72,23 +72,30 @@ TEST_F(WindowWatchTest, AnOpenRuleHidesEachMainWindowOnceWhenItFirstShows) {
   EXPECT_TRUE(Visible(0x81) && Visible(0x82) && Visible(0x83) && Visible(0x84) && Visible(0x86));
 }
 
-TEST_F(WindowWatchTest, AStartedProgramsFirstMainWindowIsHiddenWithinAMinute) {
+TEST_F(WindowWatchTest, AStartedProgramsMainWindowIsTakenThroughLaunchersThatEndedWithinAMinute) {
+  // 12 ran before the start, with the id of its ended parent that the start is given.
+  desktop_.processes.erase(11);
   EXPECT_FALSE(watch_.Active());
   watch_.WatchStartedProcess(11);
   EXPECT_TRUE(watch_.Active());
+  desktop_.processes[11] = {u"launch.exe", FakeDesktop::kOurProcess};
   Add(0x81, u"splash", 11).style = 0;
-  Add(0x82, u"notepad", 10);
-  Add(0x86, u"other", 13);
+  Add(0x82, u"running before", 12);
   watch_.Look();
-  Add(0x83, u"viewer", 12);  // its launcher's child
-  Add(0x84, u"second", 12).visible = 0;
+  // 11 starts 13 and ends, 13 starts 14 and ends, and 14 shows its windows.
+  desktop_.processes.erase(11);
+  desktop_.processes[13] = {u"relay.exe", 11};
+  watch_.Look();
+  desktop_.processes.erase(13);
+  desktop_.processes[14] = {u"viewer.exe", 13};
+  Add(0x83, u"viewer", 14);
+  Add(0x84, u"second", 14).visible = 0;
   watch_.Look();
   desktop_.windows[0x84].visible = 1;
   watch_.Look();
   EXPECT_EQ(desktop_.list, Titles{u"viewer"});
+  EXPECT_TRUE(Visible(0x82) && Visible(0x84));
   EXPECT_FALSE(watch_.Active());
-  // The process tree is read once a look, and only when a new process shows a window.
-  EXPECT_EQ(std::ranges::count(desktop_.calls, "ProcessParents"), 2);
 
   watch_.WatchStartedProcess(10);
   Add(0x85, u"late", 10).visible = 0;
@@ -97,6 +104,26 @@ TEST_F(WindowWatchTest, AStartedProgramsFirstMainWindowIsHiddenWithinAMinute) {
   watch_.Look();
   EXPECT_TRUE(Visible(0x85));
   EXPECT_FALSE(watch_.Active());
+}
+
+TEST_F(WindowWatchTest, WindowsSeenBeforeNeedNoSecondLookAndVelamosOwnProgramIsNeverTaken) {
+  desktop_.processes[FakeDesktop::kOurProcess] = {uR"(C:\Tools\Velamo.exe)"};
+  desktop_.processes[20] = {uR"(c:\tools\VELAMO.EXE)"};  // a second start, with its message
+  watch_.AddOpenRule(u"velamo.exe");
+  watch_.AddMinimizedRule(u"notepad.exe");
+  Add(0x90, u"Velamo", 20);
+  Add(0x91, u"memo", 10);
+  for (Handle window = 0x100; window < 0x164; ++window) Add(window, u"mail", 11);
+  watch_.Look();
+  desktop_.window_queries = 0;
+  watch_.Look();
+  EXPECT_EQ(desktop_.window_queries, 1);  // the style of the one window a rule may take
+  EXPECT_TRUE(desktop_.list.empty());
+
+  watch_.AddOpenRule(u"mail.exe");  // a rule handed over later sees every window anew
+  watch_.Look();
+  EXPECT_EQ(desktop_.list.size(), 100u);
+  EXPECT_TRUE(Visible(0x90));
 }
 
 }  // namespace
