@@ -61,7 +61,9 @@ else
 fi
 velamo=$measured/Velamo.exe
 quiet $triple-gcc -Os -s -static -municode -mwindows tools/bench/bare.c -o "$bench/bare.exe"
-quiet $triple-windres tools/bench/styled.rc -O coff -o "$bench/styled.res"
+# The manifest as the product configure above made it.
+quiet $triple-windres -I "$bench/i686/generated" tools/bench/styled.rc -O coff \
+  -o "$bench/styled.res"
 quiet $triple-gcc -Os -s -static -municode -mwindows tools/bench/bare.c "$bench/styled.res" \
   -o "$bench/styled.exe"
 quiet $triple-gcc -Os -s -static -municode tools/bench/measure.c -lpsapi -o "$bench/measure.exe"

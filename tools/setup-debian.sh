@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 mingw-w64-i686-dev binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 fonts-wine fonts-noto-cjk fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xdotool x11-utils libxfixes3 imagemagick icoutils locales python3
+  xvfb xdotool x11-utils libxfixes3 imagemagick icoutils locales python3 zip
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -37,7 +37,8 @@ expect crosshair "$(wrestool -x --raw --type=12 --name=101 "$exe" | od -An -tu2 
 version=$(sed -nE 's/^project\(Velamo VERSION ([0-9.]+).*/\1/p' "$source/CMakeLists.txt")
 expect "file version" "$(wrestool -x --raw --type=16 "$exe" | strings -el | grep -x -m1 "$version")" \
   "$version"
-expect manifest "$(wrestool -x --raw --type=24 --name=1 "$exe" | grep -c 'Common-Controls')" 1
+expect manifest "$(wrestool -x --raw --type=24 --name=1 "$exe" |
+  grep -c -e 'Common-Controls' -e "name=\"Velamo\" version=\"$version.0\"")" 2
 python3 "$source/resources/make_images.py" --out "$work/art" >/dev/null
 for f in velamo.ico fallback.ico crosshair.cur; do
   cmp -s "$work/art/$f" "$source/resources/$f" || expect "resources/$f" stale "made from the art"
