@@ -30,11 +30,17 @@ CommandLineOptions::CommandLineOptions(toolkit::Application& app, Form1& form1, 
 }
 
 void CommandLineOptions::Apply(const Options& options, const std::wstring& directory) {
-  // Both chords let go before either is taken, so that the two keys can trade chords.
-  if (options.hide_key) form1_.SetHideKey({});
-  if (options.restore_key) form1_.SetRestoreKey({});
-  if (options.hide_key) SetKey(&Form1::SetHideKey, *options.hide_key);
-  if (options.restore_key) SetKey(&Form1::SetRestoreKey, *options.restore_key);
+  // Every chord given is let go before any is taken, so that the keys can trade chords.
+  const std::pair<const std::optional<KeyOption>*, bool (Form1::*)(Chord)> keys[] = {
+      {&options.hide_key, &Form1::SetHideKey},
+      {&options.restore_key, &Form1::SetRestoreKey},
+      {&options.menu_key, &Form1::SetMenuKey}};
+  for (const auto& [key, set] : keys) {
+    if (*key) (form1_.*set)({});
+  }
+  for (const auto& [key, set] : keys) {
+    if (*key) SetKey(set, **key);
+  }
   if (options.no_button && hook_) hook_->Stop();
   for (const std::u16string& program : options.minimized) watch_.AddMinimizedRule(program);
   for (const std::u16string& program : options.open) watch_.AddOpenRule(program);

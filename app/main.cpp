@@ -33,7 +33,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
     return parsed.error ? 1 : 0;
   }
 
-  // One Velamo per desktop session: two would hide each other and the windows each holds.
+  // One Velamo per desktop session: two would hide each other and the windows each holds. Without
+  // the name nothing tells of another Velamo, and this one runs.
   const win32::UniqueHandle instance(CreateMutexW(nullptr, FALSE, Wide(velamo::kInstanceName)));
   if (instance && GetLastError() == ERROR_ALREADY_EXISTS) {
     if (const HWND running = velamo::FindRunningVelamo()) {

@@ -175,7 +175,8 @@ ParsedCommandLine ParseCommandLine(std::u16string_view line) {
     parsed.error = CommandLineError{kind, std::u16string(argument)};
     return parsed;
   };
-  std::u16string_view last_key;
+  // The keys given, in the order given, for the check that no two are the same.
+  std::vector<std::pair<Chord, std::u16string_view>> keys;
   for (std::size_t k = 0; k < arguments.size(); ++k) {
     const std::u16string_view argument = arguments[k].text;
     if (argument.empty()) {
@@ -193,13 +194,16 @@ ParsedCommandLine ParseCommandLine(std::u16string_view line) {
       if (value.empty()) return fail(Kind::kNoValue, argument);
       if (!IsProgramName(value)) return fail(Kind::kNotAProgram, argument);
       (Lower(name[0]) == u'm' ? options.minimized : options.open).emplace_back(value);
-    } else if (SameIgnoringCase(name, u"hidekey") || SameIgnoringCase(name, u"restorekey")) {
+    } else if (SameIgnoringCase(name, u"hidekey") || SameIgnoringCase(name, u"restorekey") ||
+               SameIgnoringCase(name, u"menukey")) {
       if (value.empty()) return fail(Kind::kNoValue, argument);
       const std::optional<Chord> chord = ParseChord(value);
       if (!chord) return fail(Kind::kNotAChord, argument);
-      (Lower(name[0]) == u'h' ? options.hide_key : options.restore_key) =
-          KeyOption{*chord, std::u16string(value)};
-      last_key = argument;
+      const char16_t which = Lower(name[0]);
+      (which == u'h'   ? options.hide_key
+       : which == u'r' ? options.restore_key
+                       : options.menu_key) = KeyOption{*chord, std::u16string(value)};
+      keys.emplace_back(*chord, argument);
     } else if (SameIgnoringCase(name, u"nobutton") || name == u"?" ||
                SameIgnoringCase(name, u"run")) {
       if (has_value) return fail(Kind::kValueNotTaken, argument);
@@ -221,9 +225,14 @@ ParsedCommandLine ParseCommandLine(std::u16string_view line) {
       return fail(Kind::kUnknown, argument);
     }
   }
-  if (options.hide_key && options.restore_key && options.hide_key->chord.key != 0 &&
-      options.hide_key->chord == options.restore_key->chord) {
-    return fail(Kind::kSameKeys, last_key);
+  // A key given twice counts as given last; two keys on one chord are refused.
+  const std::optional<KeyOption>* const given[] = {&options.hide_key, &options.restore_key,
+                                                   &options.menu_key};
+  for (std::size_t k = 1; k < keys.size(); ++k) {
+    const Chord chord = keys[k].first;
+    const int holders = std::ranges::count_if(
+        given, [chord](const auto* key) { return *key && (*key)->chord == chord; });
+    if (chord.key != 0 && holders > 1) return fail(Kind::kSameKeys, keys[k].second);
   }
   return parsed;
 }
@@ -241,6 +250,8 @@ std::u16string UsageText() {
          u"　前面のウインドウを隠すキー（既定 Ctrl+Alt+Shift+Down）\n"
          u"/restorekey:キー\n"
          u"　最後に隠したものを戻すキー（既定 Ctrl+Alt+Shift+Up）\n"
+         u"/menukey:キー\n"
+         u"　Velamo のアイコンのメニューを開くキー（既定なし）\n"
          u"/nobutton\n"
          u"　最小化ボタンの右クリックで隠しません。\n"
          u"/?\n"
@@ -277,7 +288,7 @@ std::u16string ErrorText(const CommandLineError& error) {
       text += u"は、実行ファイルの名前でも完全なパスでもありません。";
       break;
     case Kind::kSameKeys:
-      text += u": 隠すキーと戻すキーが同じです。";
+      text += u": ほかのキーと同じキーです。";
       break;
   }
   return text + u"\n\n" + UsageText();

@@ -40,12 +40,13 @@ struct Options {
   std::u16string run_arguments;
   std::optional<KeyOption> hide_key;     // /hidekey:CHORD
   std::optional<KeyOption> restore_key;  // /restorekey:CHORD
+  std::optional<KeyOption> menu_key;     // /menukey:CHORD
   bool no_button = false;                // /nobutton
   bool usage = false;                    // /?
 
   bool empty() const {
-    return minimized.empty() && open.empty() && !run && !hide_key && !restore_key && !no_button &&
-           !usage;
+    return minimized.empty() && open.empty() && !run && !hide_key && !restore_key && !menu_key &&
+           !no_button && !usage;
   }
 };
 

@@ -47,8 +47,10 @@ void Module1::Register(Index n, Handle window, const std::u16string& title, bool
   entry.Icon = GetWindowIcon(window);
   entry.Title = title;
   entry.Maximized = maximized;
+  entry.HiddenAt = os_.GetTickCount();
   TrayAdd(n, callback_box, entry.Icon, entry.Title);
   os_.SetPropA(window, kHiddenMarkProperty, maximized ? kMarkMaximized : kMarkNormal);
+  WatchHidden();
 }
 
 void Module1::HideAs(Index n, Handle window, const std::u16string& title) {
@@ -86,7 +88,10 @@ Index Module1::EntryOf(Handle window) const {
 
 bool Module1::HiddenAgain(Handle window) {
   // A window we hold that showed itself again goes back under its own entry.
-  if (EntryOf(window) == 0) return false;
+  const Index entry = EntryOf(window);
+  if (entry == 0) return false;
+  HiddenList[entry].SeenHidden = false;
+  HiddenList[entry].HiddenAt = os_.GetTickCount();
   os_.ShowWindowAsync(window, kSwHide);
   return true;
 }

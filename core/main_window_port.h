@@ -24,6 +24,7 @@ class MainWindowPort {
   virtual void ClearList() = 0;
   virtual void AddListItem(std::u16string_view title) = 0;
   virtual void RemoveListItem(int line) = 0;
+  virtual void SetListItem(int line, std::u16string_view title) = 0;
   virtual int ListCount() const = 0;
   virtual bool ListSelected(int line) const = 0;
 
@@ -32,7 +33,11 @@ class MainWindowPort {
   virtual Index WindowMenuUpperBound() const = 0;
   virtual void LoadWindowMenuItem(Index index, std::u16string_view caption) = 0;
   virtual void UnloadWindowMenuItem(Index index) = 0;
+  virtual void SetWindowMenuItem(Index index, std::u16string_view caption) = 0;
   virtual void EnableWindowMenu(bool enabled) = 0;
+
+  // Runs LookAtHiddenWindows about once a second while `on`.
+  virtual void WatchHiddenWindows(bool on) = 0;
 
   // Asks the user whether to quit; true for yes.
   virtual bool AskQuit() = 0;

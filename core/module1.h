@@ -18,10 +18,15 @@ struct HiddenEntry {
   Handle Wnd = 0;
   Handle Icon = 0;
   bool Maximized = false;  // comes back maximized
+  // A look has seen it hidden: from then on, shown means shown by its program. Until then it may
+  // be a hide not carried out yet (a hung program's window hides when it answers again).
+  bool SeenHidden = false;
+  std::uint32_t HiddenAt = 0;  // tick count
 };
 
 // The program's shared state and procedures. Element 0 of HiddenList always exists and is never
-// used: entry n, tray icon n, callback box Picture1(n) and list line n - 1 belong together.
+// used: entry n, tray icon n, callback box Picture1(n) and list line n - 1 belong together at
+// every event boundary (docs/design.md: the four numberings, and what else must stay).
 class Module1 {
  public:
   explicit Module1(Os& os);
@@ -92,6 +97,11 @@ class Module1 {
   // After the shell restarted: every icon we hold registered again.
   void RegisterIconsAgain();
 
+  // One look at the hidden windows, reading nothing that waits for their programs: a changed
+  // title is shown in the tip, the list and the tray menu; a window that no longer exists goes
+  // as a click on its icon would restore it; one its program showed again is let go as it is.
+  void LookAtHiddenWindows();
+
   std::vector<HiddenEntry> HiddenList;
   TrayRecord MainTray;
   bool MainTrayShown = false;
@@ -126,6 +136,11 @@ class Module1 {
   // Windows hidden by an earlier run that ended without showing them (killed, crashed).
   void AdoptMarkedWindows();
   void ShowAgain(const HiddenEntry& entry, int command);
+  // Entry `index` goes with its icon and box; the later ones move down a number.
+  void CloseGap(Index index);
+  void Retitle(Index index, const std::u16string& title);
+  // The hidden windows are looked at while there are any.
+  void WatchHidden();
 
   Os& os_;
   MainWindowPort* form1_ = nullptr;

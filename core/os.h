@@ -16,6 +16,7 @@ inline constexpr int kGclHIcon = -14;
 inline constexpr int kSwHide = 0;
 inline constexpr int kSwShowNormal = 1;
 inline constexpr int kSwShowMaximized = 3;
+inline constexpr int kSwShowNa = 8;
 inline constexpr int kSwRestore = 9;
 inline constexpr int kGwlStyle = -16;
 inline constexpr int kGwlExStyle = -20;
@@ -74,6 +75,8 @@ class Os {
   virtual int IsDBCSLeadByte(unsigned char byte) = 0;
   virtual int IsWindowVisible(Handle window) = 0;
   virtual int IsIconic(Handle window) = 0;
+  // Whether the window's thread has taken no message for five seconds; asks the system, not it.
+  virtual int IsHungAppWindow(Handle window) = 0;
   virtual Handle GetParent(Handle window) = 0;
   virtual Handle GetWindow(Handle window, int command) = 0;
   virtual std::uint32_t GetWindowLongA(Handle window, int index) = 0;

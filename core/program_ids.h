@@ -35,7 +35,7 @@ inline constexpr char16_t kTaskbarCreatedMessageName[] = u"TaskbarCreated";
 inline constexpr std::uintptr_t kHandOverId = 0x56454C4D;  // "VELM"
 
 // The main window's hot keys: WM_HOTKEY's wParam.
-enum HotKeyId : int { kHideKeyId = 1, kRestoreKeyId = 2 };
+enum HotKeyId : int { kHideKeyId = 1, kRestoreKeyId = 2, kMenuKeyId = 3 };
 
 // The property on every window Velamo hides, until it is shown again: 1 when it comes back in
 // its normal state, 2 maximized. A later start takes up the windows that carry it.

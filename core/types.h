@@ -4,6 +4,8 @@
 
 namespace velamo {
 
+// The program's conventions, kept on purpose (docs/design.md tells why).
+
 // Window, icon and cursor handles cross the program as 32-bit values.
 using Handle = std::uint32_t;
 

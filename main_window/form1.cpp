@@ -100,12 +100,14 @@ Form1::Form1(toolkit::Application& app, Module1& module, Os& os)
       Command3(std::bind_front(&Form1::LoadCommand3, this), 1),
       VScroll1(InFrame(form_, 1, {840, 600, 255, 495}),
                {.min = 500, .max = 0, .small_change = 1, .large_change = 1}, 0),
-      Timer1(form_) {
+      Timer1(form_),
+      HiddenWatch(form_) {
   toolkit::SetTabOrder({&Picture1(0), &Picture2, &List1, &Frame1(0), &Picture3, &Frame1(1), &Text1,
                         &Command1, &Command2, &Command3(0), &VScroll1});
   Command1.Click = std::bind_front(&Form1::Command1_Click, this);
   Command2.Click = std::bind_front(&Form1::Command2_Click, this);
   Timer1.OnTimer = std::bind_front(&Form1::Timer1_Timer, this);
+  HiddenWatch.OnTimer = [this] { module_.LookAtHiddenWindows(); };
   VScroll1.Change = std::bind_front(&Form1::VScroll1_Change, this);
   Picture3.MouseMove = std::bind_front(&Form1::Picture3_MouseMove, this);
   Picture3.MouseDown = std::bind_front(&Form1::Picture3_MouseDown, this);
@@ -169,6 +171,8 @@ void Form1::AddListItem(std::u16string_view title) { List1.AddItem(Wide(title));
 
 void Form1::RemoveListItem(int line) { List1.RemoveItem(line); }
 
+void Form1::SetListItem(int line, std::u16string_view title) { List1.SetItem(line, Wide(title)); }
+
 int Form1::ListCount() const { return List1.ListCount(); }
 
 bool Form1::ListSelected(int line) const { return List1.Selected(line); }
@@ -181,6 +185,16 @@ void Form1::LoadWindowMenuItem(Index index, std::u16string_view caption) {
 }
 
 void Form1::UnloadWindowMenuItem(Index index) { IconMenu_ResizeIndex.Unload(index); }
+
+void Form1::SetWindowMenuItem(Index index, std::u16string_view caption) {
+  IconMenu_ResizeIndex(index).SetCaption(Wide(caption));
+}
+
+void Form1::WatchHiddenWindows(bool on) {
+  // Once a second: a changed title or a window gone shows within two.
+  const int interval = on ? 1000 : 0;
+  if (HiddenWatch.Interval() != interval) HiddenWatch.SetInterval(interval);
+}
 
 void Form1::EnableWindowMenu(bool enabled) { IconMenu_Resize.SetEnabled(enabled); }
 
@@ -265,8 +279,7 @@ void Form1::OnTrayClick(Index index, TrayClick click) {
     if (click == TrayClick::kLeft) {
       IconMenu_MainResize_Click();
     } else {
-      module_.RebuildWindowMenu();
-      form_.PopupMenu(IconMenu.handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON);
+      PopupIconMenu();
     }
     return;
   }
@@ -328,6 +341,13 @@ void Form1::RestoreKey_Pressed() {
   }
 }
 
+void Form1::MenuKey_Pressed() { PopupIconMenu(); }
+
+void Form1::PopupIconMenu() {
+  module_.RebuildWindowMenu();
+  form_.PopupMenu(IconMenu.handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON);
+}
+
 bool Form1::SetHideKey(Chord chord) {
   return SetHotKey(hide_key_, kHideKeyId, chord, &Form1::HideKey_Pressed);
 }
@@ -336,9 +356,16 @@ bool Form1::SetRestoreKey(Chord chord) {
   return SetHotKey(restore_key_, kRestoreKeyId, chord, &Form1::RestoreKey_Pressed);
 }
 
+bool Form1::SetMenuKey(Chord chord) {
+  return SetHotKey(menu_key_, kMenuKeyId, chord, &Form1::MenuKey_Pressed);
+}
+
 void Form1::OnHotKey(int id) {
-  if (id == kHideKeyId && hide_key_) hide_key_->OnHotKey();
-  if (id == kRestoreKeyId && restore_key_) restore_key_->OnHotKey();
+  for (auto [key_id, key] :
+       {std::pair{kHideKeyId, &hide_key_}, std::pair{kRestoreKeyId, &restore_key_},
+        std::pair{kMenuKeyId, &menu_key_}}) {
+    if (id == key_id && *key) (*key)->OnHotKey();
+  }
 }
 
 bool Form1::SetHotKey(std::optional<toolkit::HotKey>& hot_key, int id, Chord chord,

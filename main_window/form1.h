@@ -72,11 +72,14 @@ class Form1 : public MainWindowPort {
   void ClearList() override;
   void AddListItem(std::u16string_view title) override;
   void RemoveListItem(int line) override;
+  void SetListItem(int line, std::u16string_view title) override;
   int ListCount() const override;
   bool ListSelected(int line) const override;
   Index WindowMenuUpperBound() const override;
   void LoadWindowMenuItem(Index index, std::u16string_view caption) override;
   void UnloadWindowMenuItem(Index index) override;
+  void SetWindowMenuItem(Index index, std::u16string_view caption) override;
+  void WatchHiddenWindows(bool on) override;
   void EnableWindowMenu(bool enabled) override;
   bool AskQuit() override;
   void ReportTableFull() override;
@@ -86,6 +89,7 @@ class Form1 : public MainWindowPort {
   // The hide and restore keys (no key for none). False when another program holds the chord.
   bool SetHideKey(Chord chord);
   bool SetRestoreKey(Chord chord);
+  bool SetMenuKey(Chord chord);
   // WM_HOTKEY with the key's id.
   void OnHotKey(int id);
   // A click on tray icon `index` (0: Velamo's own), posted by its callback box.
@@ -106,6 +110,7 @@ class Form1 : public MainWindowPort {
   toolkit::ControlArray<toolkit::Button> Command3;  // "隠す": Velamo into the tray
   toolkit::VScrollBar VScroll1;                     // sets the scan interval
   toolkit::Timer Timer1;                            // scans at that interval
+  toolkit::Timer HiddenWatch;  // looks at the hidden windows while there are any
 
  private:
   // Controls loaded into arrays, with their events bound to their index.
@@ -137,6 +142,9 @@ class Form1 : public MainWindowPort {
   // sends it; the restore key: the window hidden last comes back.
   void HideKey_Pressed();
   void RestoreKey_Pressed();
+  // The menu key: our own tray icon's menu at the pointer, for the keyboard.
+  void MenuKey_Pressed();
+  void PopupIconMenu();
   // The icon of hidden window `index` was chosen.
   void SelectIcon(Index index);
   // Hands a callback box's click to the main window, to be acted on once the box's handler has
@@ -158,6 +166,7 @@ class Form1 : public MainWindowPort {
   std::optional<Form2> form2_;
   std::optional<toolkit::HotKey> hide_key_;
   std::optional<toolkit::HotKey> restore_key_;
+  std::optional<toolkit::HotKey> menu_key_;
 };
 
 }  // namespace velamo

@@ -122,11 +122,20 @@ void Form::FocusFirstControl() {
 void Form::PopupMenu(HMENU menu, UINT flags) {
   POINT at;
   GetCursorPos(&at);
-  // Without the foreground, a menu opened from a tray icon would not close on a click elsewhere.
-  SetForegroundWindow(hwnd());
+  // A menu takes keys, and closes on a click elsewhere, only while its owner is in front. A
+  // hidden form is not, under Wine: it lends the menu a window of one pixel under the pointer.
+  win32::UniqueWindow stand_in;
+  HWND owner = hwnd();
+  if (!IsWindowVisible(owner)) {
+    stand_in.reset(CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, app_.classes().form, L"",
+                                   WS_POPUP | WS_VISIBLE, at.x, at.y, 1, 1, nullptr, nullptr,
+                                   app_.instance(), nullptr));
+    if (stand_in) owner = stand_in.get();
+  }
+  SetForegroundWindow(owner);
   const UINT chosen =
-      TrackPopupMenuEx(menu, flags | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, hwnd(), nullptr);
-  PostMessageW(hwnd(), WM_NULL, 0, 0);
+      TrackPopupMenuEx(menu, flags | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, owner, nullptr);
+  PostMessageW(owner, WM_NULL, 0, 0);
   if (chosen != 0) app_.RunCommand(chosen);
 }
 

@@ -18,6 +18,14 @@ void ListBox::AddItem(std::wstring_view text) {
   SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
 }
 
+void ListBox::SetItem(int index, std::wstring_view text) {
+  const bool selected = Selected(index);
+  RemoveItem(index);
+  SendMessageW(hwnd(), LB_INSERTSTRING, index,
+               reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
+  if (selected) SendMessageW(hwnd(), LB_SETSEL, TRUE, index);
+}
+
 void ListBox::RemoveItem(int index) {
   if (index < 0 || index >= ListCount()) {
     velamo::RaiseRuntimeError(velamo::RuntimeErrorCode::kInvalidProcedureCall);

@@ -15,6 +15,8 @@ class ListBox : public Control {
   bool Selected(int index) const;
 
   void AddItem(std::wstring_view text);
+  // Line `index` shows `text` instead, selected as it was.
+  void SetItem(int index, std::wstring_view text);
   // A line outside the list is a run-time error.
   void RemoveItem(int index);
   void Clear();

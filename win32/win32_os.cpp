@@ -121,6 +121,8 @@ int Win32Os::IsWindowVisible(Handle window) { return ::IsWindowVisible(FromHandl
 
 int Win32Os::IsIconic(Handle window) { return ::IsIconic(FromHandle<HWND>(window)); }
 
+int Win32Os::IsHungAppWindow(Handle window) { return ::IsHungAppWindow(FromHandle<HWND>(window)); }
+
 Handle Win32Os::GetParent(Handle window) { return ToHandle(::GetParent(FromHandle<HWND>(window))); }
 
 std::uint32_t Win32Os::GetWindowLongA(Handle window, int index) {

@@ -25,6 +25,7 @@ class Win32Os : public Os {
   int IsDBCSLeadByte(unsigned char byte) override;
   int IsWindowVisible(Handle window) override;
   int IsIconic(Handle window) override;
+  int IsHungAppWindow(Handle window) override;
   Handle GetParent(Handle window) override;
   std::uint32_t GetWindowLongA(Handle window, int index) override;
   std::uint32_t GetWindowThreadProcessId(Handle window) override;

@@ -69,7 +69,8 @@ class CommandLineTest(VelamoTest):
 
         # A chain of launchers that end at once: the window of the last is the program's.
         self.start(EXE, "/run", LAUNCHER, "relay", "2").wait(20)
-        relayed = self.probe.window("E2E Main", timeout=20)
+        relayed = self.wait(lambda: [h for h in self.probe.windows("E2E Main") if h != main],
+                            "the relayed program's window", 20)[0]
         self.addCleanup(self.end_process_of, relayed)
         self.wait_hidden(relayed)
         self.wait_listed([self.probe.text(notepad), "E2E Main", "E2E Main"])

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Every way back with the real Velamo.exe: tray icon clicks and menus, the list's "元に戻す",
-hiding the main window into the tray and back, and the quit question."""
+hiding the main window into the tray and back, the menu key, the quit question; and the tray
+keeping up with what the hidden windows' programs do."""
 
 import unittest
 
-from harness import HTCLOSE, SW_MINIMIZE, VelamoTest, center
+from harness import HTCLOSE, SW_MINIMIZE, VelamoTest, center, wstr
 
 
 class RestoringTest(VelamoTest):
@@ -112,6 +113,40 @@ class QuitTest(VelamoTest):
         self.wait_shown(beta)
         self.velamo.wait(10)
         self.wait_icons(0)
+
+
+class LookTest(VelamoTest):
+    arguments = ("/menukey:Ctrl+Alt+Shift+M",)
+
+    def test_titles_follow_and_windows_closed_or_shown_by_their_programs_go(self):
+        kept, closed, shown = self.hide_new_windows("受信トレイ (3)", "Closed", "Shown")
+        at = self.probe.rect(shown)
+        self.settle(1.5)  # seen hidden by a look
+        self.t("SetWindowTextW", kept, wstr("受信トレイ (13)"))
+        self.t("DestroyWindow", closed)
+        self.t("ShowWindow", shown, 4)  # SW_SHOWNOACTIVATE, as a notification might
+        self.wait(lambda: self.list_items() == ["受信トレイ (13)"], "the list to follow", 2.5)
+        self.wait_icons(1)
+        self.assertEqual(self.tray.tooltip(0, self.probe), "受信トレイ (13)")
+        self.assertEqual((self.probe.visible(shown), self.probe.rect(shown)), (True, at))
+        # A hung program's hidden window does not hold the look up.
+        self.t.send("Sleep", 4000)
+        self.step_interval(3)
+        self.t.reply()
+
+    def test_the_menu_key_opens_our_icons_menu_for_the_keyboard(self):
+        alpha, beta = self.hide_new_windows("Alpha", "Beta")
+        self.click_button("隠す")
+        self.wait_hidden(self.main)
+        self.screen.key("ctrl+alt+shift+m")
+        self.menu_opens()
+        self.screen.key("Escape")
+        self.wait(lambda: not self.open_menus(), "the menu to close")
+        self.screen.key("ctrl+alt+shift+m")
+        self.menu_opens()
+        self.screen.key("r", "a")
+        self.wait_shown(alpha, beta)
+        self.wait_icons(1)
 
 
 if __name__ == "__main__":

@@ -2,9 +2,13 @@
 """The 32-bit Velamo.exe users get, as the mingw preset builds it, among the desktop's programs:
 64-bit ones where the machine runs 32-bit code under an emulator, slowly, so waits are long."""
 
+import os
 import unittest
 
-from harness import SW_MINIMIZE, VelamoTest, center
+from harness import EXE, SW_MINIMIZE, VelamoTest, center
+
+if not os.path.isfile(EXE):
+    raise SystemExit(f"{EXE} is missing: build it first with cmake --build --preset mingw")
 
 
 class ShippedTest(VelamoTest):

@@ -78,6 +78,7 @@ TEST(CommandLineTest, ABadArgumentIsNamedWithTheUsage) {
       {uR"(/open:tools\a.exe)", {Kind::kNotAProgram, uR"(/open:tools\a.exe)"}},
       {uR"(/run C:\Tools\)", {Kind::kNotAProgram, uR"(C:\Tools\)"}},
       {u"/hidekey:Alt+F1 /restorekey:alt+f1", {Kind::kSameKeys, u"/restorekey:alt+f1"}},
+      {u"/menukey:Win+M /hidekey:Win+N /restorekey:win+m", {Kind::kSameKeys, u"/restorekey:win+m"}},
   };
   for (const auto& [line, error] : bad) {
     const std::optional<CommandLineError> found = ParseCommandLine(line).error;
@@ -85,6 +86,9 @@ TEST(CommandLineTest, ABadArgumentIsNamedWithTheUsage) {
     EXPECT_EQ(std::pair(found->kind, found->argument), std::pair(error.kind, error.argument));
   }
   EXPECT_FALSE(ParseCommandLine(u"/hidekey:none /restorekey:NONE").error);
+  EXPECT_EQ(
+      ParseCommandLine(u"/menukey:Win+M /hidekey:win+m /menukey:Win+J").options.menu_key->text,
+      u"Win+J");  // given again, a key counts as given last
   const std::u16string message = ErrorText(*ParseCommandLine(u"/frob").error);
   EXPECT_EQ(message, u"「/frob」というオプションはありません。\n\n" + UsageText());
   // A very long argument is shown by its start, never by half a character.

@@ -34,6 +34,7 @@ class FakeDesktop : public Os, public MainWindowPort {
     std::uint32_t process = 2;
     std::uint32_t ex_style = 0;
     Handle owner = 0;
+    int hung = 0;
   };
   struct Process {
     std::u16string image;
@@ -88,6 +89,7 @@ class FakeDesktop : public Os, public MainWindowPort {
   }
   int IsWindowVisible(Handle window) override { return At(window).visible; }
   int IsIconic(Handle window) override { return At(window).iconic; }
+  int IsHungAppWindow(Handle window) override { return At(window).hung; }
   Handle GetParent(Handle window) override { return At(window).parent; }
   std::uint32_t GetWindowLongA(Handle window, int index) override {
     ++window_queries;
@@ -127,6 +129,7 @@ class FakeDesktop : public Os, public MainWindowPort {
     calls.push_back("Unload Picture1(" + std::to_string(index) + ")");
   }
   void ClearList() override { list.clear(); }
+  void SetListItem(int line, std::u16string_view title) override { list.at(line) = title; }
   void AddListItem(std::u16string_view title) override { list.emplace_back(title); }
   // As a list box does, the lines below move up with their selection.
   void RemoveListItem(int line) override {
@@ -144,6 +147,10 @@ class FakeDesktop : public Os, public MainWindowPort {
     menu[index] = caption;
   }
   void UnloadWindowMenuItem(Index index) override { menu.erase(index); }
+  void SetWindowMenuItem(Index index, std::u16string_view caption) override {
+    menu.at(index) = caption;
+  }
+  void WatchHiddenWindows(bool on) override { watching_hidden = on; }
   void EnableWindowMenu(bool enabled) override { menu_enabled = enabled; }
   bool AskQuit() override {
     calls.push_back("AskQuit");
@@ -168,6 +175,7 @@ class FakeDesktop : public Os, public MainWindowPort {
   bool quit_answer = true;
   std::map<Index, std::u16string> menu;  // items 1..k
   bool menu_enabled = false;
+  bool watching_hidden = false;
 
   std::vector<std::string> calls;
   int window_queries = 0;  // reads of another window's style or process

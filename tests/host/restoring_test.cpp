@@ -16,7 +16,7 @@ using RestoringTest = testing::ModuleTest;
 TEST_F(RestoringTest, RestoringOneWindowChangesOnlyTheIconsAfterIt) {
   Hide(4);
   module_.RestoreHidden(2);
-  EXPECT_EQ(desktop_.calls, (Calls{"delete 4 9004", "ShowWindowAsync 82 9", "modify 2 9002",
+  EXPECT_EQ(desktop_.calls, (Calls{"ShowWindowAsync 82 9", "delete 4 9004", "modify 2 9002",
                                    "modify 3 9003", "Unload Picture1(4)"}));
   EXPECT_EQ(Entries(), (Titles{u"w1", u"w3", u"w4"}));
   EXPECT_EQ(module_.HiddenList[2].Icon, 0x73u);
@@ -24,7 +24,7 @@ TEST_F(RestoringTest, RestoringOneWindowChangesOnlyTheIconsAfterIt) {
 
   desktop_.calls.clear();
   module_.RestoreHidden(3);  // the last: no other icon is touched
-  EXPECT_EQ(desktop_.calls, (Calls{"delete 3 9003", "ShowWindowAsync 84 9", "Unload Picture1(3)"}));
+  EXPECT_EQ(desktop_.calls, (Calls{"ShowWindowAsync 84 9", "delete 3 9003", "Unload Picture1(3)"}));
 }
 
 TEST_F(RestoringTest, RestoringAllShowsEachWindowRightAfterItsIconGoesAndKeepsOurOwnIcon) {
@@ -52,6 +52,50 @@ TEST_F(RestoringTest, TheSelectedLinesComeBackFromTheLastUpAndTheQuitQuestionsNo
   desktop_.quit_answer = true;
   EXPECT_TRUE(module_.ConfirmQuit());
   EXPECT_TRUE(desktop_.windows[0x52].visible && desktop_.windows[0x55].visible);
+}
+
+// Once a second while any window is hidden, and never before a window was seen hidden: a hung
+// program's window hides only when it answers again.
+TEST_F(RestoringTest, TheLookFollowsTitlesAndLetsGoOfWindowsGoneOrShownByTheirPrograms) {
+  EXPECT_FALSE(desktop_.watching_hidden);
+  Hide(4);
+  EXPECT_TRUE(desktop_.watching_hidden);
+  desktop_.windows[0x52].visible = 1;  // its hide not carried out yet
+  module_.RebuildWindowMenu();
+  module_.LookAtHiddenWindows();
+  EXPECT_EQ(desktop_.calls, Calls{});
+
+  desktop_.windows[0x52].visible = 0;
+  module_.LookAtHiddenWindows();
+  desktop_.windows[0x51].title = u"受信トレイ (13)";
+  desktop_.windows.erase(0x53);
+  desktop_.windows[0x52].visible = 1;  // shown by its program
+  desktop_.calls.clear();
+  module_.LookAtHiddenWindows();
+  EXPECT_EQ(desktop_.calls,
+            (Calls{"ShowWindowAsync 83 9", "delete 4 9004", "modify 3 9003", "Unload Picture1(4)",
+                   "delete 3 9003", "modify 2 9002", "Unload Picture1(3)", "modify 1 9001"}));
+  EXPECT_EQ(Entries(), (Titles{u"受信トレイ (13)", u"w4"}));
+  EXPECT_EQ(desktop_.list, Entries());
+  EXPECT_EQ(desktop_.menu.at(1), u"受信トレイ (13)");
+  EXPECT_EQ(module_.HiddenList[1].Tray, MakeTrayRecord(1, 0x9001, 0x71, u"受信トレイ (13)"));
+  EXPECT_TRUE(desktop_.windows[0x52].props.empty());
+
+  // Never seen hidden: let go once its program has taken messages for longer than a hang lasts.
+  desktop_.AddWindow(0x60, {.title = u"refuses"});
+  module_.HideChosenWindow(0x60);
+  desktop_.windows[0x60].visible = 1;
+  desktop_.windows[0x60].hung = 1;
+  desktop_.tick = 6001;
+  module_.LookAtHiddenWindows();
+  EXPECT_EQ(module_.UpperBound(), 3);
+  desktop_.windows[0x60].hung = 0;
+  desktop_.calls.clear();
+  module_.LookAtHiddenWindows();
+  EXPECT_EQ(desktop_.calls, (Calls{"ShowWindowAsync 96 8", "delete 3 9003", "Unload Picture1(3)"}));
+
+  module_.RestoreHidden(0);
+  EXPECT_FALSE(desktop_.watching_hidden);
 }
 
 TEST_F(RestoringTest, TheTrayMenuListsTheTableAsOfItsRebuildAndIgnoresStaleChoices) {
