@@ -8,6 +8,7 @@
 #include "core/about.h"
 #include "version.h"
 #include "win32/handle_cast.h"
+#include "win32/wide.h"
 
 namespace velamo {
 
@@ -29,7 +30,7 @@ void Form2::Form_Load() {
   DrawIcon(window.Picture1.hdc(), 0, 0, FromHandle<HICON>(module_.AppLargeIcon));
   const std::u16string version =
       VersionText(VELAMO_VERSION_MAJOR, VELAMO_VERSION_MINOR, VELAMO_VERSION_REVISION);
-  window.Label2(0).SetCaption(std::wstring(version.begin(), version.end()));
+  window.Label2(0).SetCaption(Wide(version));
 }
 
 void Form2::Form_MouseMove(std::int16_t, std::int16_t, double, double) {
@@ -42,8 +43,7 @@ void Form2::Label5_MouseMove(std::int16_t index, std::int16_t, std::int16_t, dou
 }
 
 void Form2::Label5_MouseUp(std::int16_t index, std::int16_t button, std::int16_t, double, double) {
-  const std::wstring& tag = window_->Label5(index).Tag();
-  OpenLink(os_, LinkBusy, button, std::u16string(tag.begin(), tag.end()));
+  OpenLink(os_, LinkBusy, button, Utf16(window_->Label5(index).Tag()));
 }
 
 void Form2::Command1_Click() { window_->form.Unload(); }

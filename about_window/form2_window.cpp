@@ -6,6 +6,7 @@
 #include "core/about.h"
 #include "toolkit/font.h"
 #include "version.h"
+#include "win32/wide.h"
 
 namespace velamo {
 namespace {
@@ -41,8 +42,6 @@ constexpr std::array<PlacedText, 2> kLabel5 = {{
     {{120, 2160, 3135, 255}, L"関係ないメールも大歓迎です"},
 }};
 constexpr toolkit::Color kLinkBlue{RGB(0, 0, 255)};
-
-std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
 
 }  // namespace
 
@@ -86,7 +85,7 @@ Form2::Window::Window(toolkit::Application& app, Form2& events)
                                                      toolkit::DrawnLabelStyle{});
       }),
       Label5([this, &events](std::int16_t index) {
-        const std::wstring tag = Wide(kLinks[index].tag);
+        const std::wstring tag(Wide(kLinks[index].tag));
         auto link = std::make_unique<toolkit::DrawnLabel>(
             Placement{form, kLabel5[index].position}, Wide(kLinks[index].caption),
             toolkit::DrawnLabelStyle{.fore_color = kLinkBlue,
