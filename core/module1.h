@@ -108,8 +108,6 @@ class Module1 {
   // Entry n for `window`, with its icon, callback box and our mark on it.
   void Register(Index n, Handle window, const std::u16string& title, bool maximized);
   void HideAs(Index n, Handle window, const std::u16string& title);
-  // The desktop and the taskbars with their notification area: never hidden.
-  bool IsShellWindow(Handle window);
   // Whether a way in may hide `window`: an existing window of another program than ours, and not
   // the shell's.
   bool Hideable(Handle window);

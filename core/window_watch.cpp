@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/program_windows.h"
+
 namespace velamo {
 namespace {
 
@@ -40,9 +42,9 @@ void WindowWatch::Look() {
     const std::uint32_t process = os_.GetWindowThreadProcessId(window);
     if (process == 0 || process == ours) return kContinue;
     const std::u16string& image = ImageOf(process, images);
-    bool hide = (style & kWsMinimize) && Matches(minimized_, image);
-    if ((!open_.empty() || !started_.empty()) && IsMainWindow(window, style)) {
-      if (Matches(open_, image) && !seen(opened, window)) {
+    bool hide = (style & kWsMinimize) && MatchesProgram(os_, minimized_, image);
+    if ((!open_.empty() || !started_.empty()) && IsMainWindow(os_, window, style)) {
+      if (MatchesProgram(os_, open_, image) && !seen(opened, window)) {
         opened.push_back(window);
         hide = true;
       }
@@ -60,25 +62,6 @@ void WindowWatch::Look() {
   images_ = std::move(images);
   opened_ = std::move(opened);
   looking_ = false;
-}
-
-bool WindowWatch::IsMainWindow(Handle window, std::uint32_t style) {
-  if ((style & kWsCaption) != kWsCaption) return false;
-  const std::uint32_t ex_style = os_.GetWindowLongA(window, kGwlExStyle);
-  return (ex_style & kWsExAppWindow) ||
-         (!(ex_style & kWsExToolWindow) && os_.GetWindow(window, kGwOwner) == 0);
-}
-
-bool WindowWatch::Matches(const std::vector<std::u16string>& programs,
-                          const std::u16string& image) {
-  const std::u16string_view file_name =
-      std::u16string_view(image).substr(image.find_last_of(u'\\') + 1);
-  return !image.empty() && std::ranges::any_of(programs, [&](const std::u16string& program) {
-    // A file name stands for that name in any folder.
-    const std::u16string_view compared =
-        program.find(u'\\') == std::u16string::npos ? file_name : image;
-    return os_.CompareStringOrdinal(compared, program, true) == kCstrEqual;
-  });
 }
 
 bool WindowWatch::InFamily(Started& started, std::uint32_t process,

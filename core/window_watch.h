@@ -43,10 +43,6 @@ class WindowWatch {
   // Each process's program, read once while it has windows.
   using Images = std::vector<std::pair<std::uint32_t, std::u16string>>;
 
-  // A window with a caption that would show in the taskbar, as a program's main windows do;
-  // splash screens, tool windows and owned dialogs are not.
-  bool IsMainWindow(Handle window, std::uint32_t style);
-  bool Matches(const std::vector<std::u16string>& programs, const std::u16string& image);
   // `parents`: the processes' family tree, taken once a look when first needed.
   bool InFamily(Started& started, std::uint32_t process,
                 std::optional<std::vector<ProcessParent>>& parents);
