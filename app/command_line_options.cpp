@@ -15,7 +15,7 @@ std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), 
 
 }  // namespace
 
-CommandLineOptions::CommandLineOptions(Form1& form1, WindowWatch& watch, MinimizeButtonHook* hook)
+CommandLineOptions::CommandLineOptions(Form1& form1, WindowWatch& watch, CaptionButtonHook& hook)
     : form1_(form1), watch_(watch), hook_(hook), watch_timer_(form1.form()) {
   watch_timer_.OnTimer = [this] {
     watch_.Look();
@@ -34,7 +34,8 @@ void CommandLineOptions::Apply(const Options& options, const std::wstring& direc
   if (options.restore_key) form1_.SetRestoreKey({});
   if (options.hide_key) SetKey(&Form1::SetHideKey, *options.hide_key);
   if (options.restore_key) SetKey(&Form1::SetRestoreKey, *options.restore_key);
-  if (options.no_button && hook_) hook_->Stop();
+  if (options.no_button) hook_.StopMinimizeButton();
+  for (const std::u16string& program : options.close) hook_.AddCloseRule(program);
   for (const std::u16string& program : options.minimized) watch_.AddMinimizedRule(program);
   for (const std::u16string& program : options.open) watch_.AddOpenRule(program);
   if (options.run) Run(Wide(*options.run), Wide(options.run_arguments), directory);

@@ -1,7 +1,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <optional>
 #include <string>
 
 #include "app/command_line_options.h"
@@ -15,7 +14,7 @@
 #include "toolkit/application.h"
 #include "toolkit/handles.h"
 #include "toolkit/message_box.h"
-#include "win32/minimize_button_hook.h"
+#include "win32/caption_button_hook.h"
 #include "win32/win32_os.h"
 
 namespace {
@@ -59,13 +58,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int) {
   velamo::Win32Os os;
   velamo::Module1 module(os);
   velamo::Form1 form1(app, module, os);
-  std::optional<velamo::MinimizeButtonHook> hook;
-  if (!parsed.options.no_button) hook.emplace(form1.form().hwnd(), velamo::kHideWindowMessage);
-  velamo::MinimizeButtonHook* const button = hook ? &*hook : nullptr;
-  velamo::RestoreOnFatalError(module, button);
+  velamo::CaptionButtonHook hook(form1.form().hwnd(), velamo::kHideWindowMessage, os,
+                                 !parsed.options.no_button);
+  velamo::RestoreOnFatalError(module, &hook);
   module.Main(form1);
   velamo::WindowWatch watch(os, module);
-  velamo::CommandLineOptions options(form1, watch, button);
+  velamo::CommandLineOptions options(form1, watch, hook);
   options.Apply(parsed.options, CurrentDirectory());
   return app.Run();
 }

@@ -108,6 +108,16 @@ void Module1::HideAtMinimizeButton(Handle window) {
   HideAndList(window);
 }
 
+void Module1::HideAtCloseButton(Handle window) {
+  // As at the minimize button: by now the window may be gone, hidden or changed. Its close was
+  // taken from its program: one we hold that its program showed again goes back to its entry.
+  const std::uint32_t style = os_.GetWindowLongA(window, kGwlStyle);
+  if (os_.IsWindowVisible(window) && IsMainWindow(os_, window, style) && !(style & kWsDisabled) &&
+      !HiddenAgain(window)) {
+    HideAndList(window);
+  }
+}
+
 void Module1::HideAndList(Handle window, bool report_full_once) {
   if (ending_ || !Hideable(window)) return;
   if (TableFull()) {

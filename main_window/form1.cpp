@@ -165,8 +165,9 @@ void Form1::ListenToMessages() {
     if (id == kHideKey && hide_key_) hide_key_->OnHotKey();
     if (id == kRestoreKey && restore_key_) restore_key_->OnHotKey();
   });
-  form_.OnMessage(kHideWindowMessage, [this](WPARAM window, LPARAM) {
-    module_.HideAtMinimizeButton(ToHandle(reinterpret_cast<HWND>(window)));
+  form_.OnMessage(kHideWindowMessage, [this](WPARAM window, LPARAM close) {
+    const Handle chosen = ToHandle(reinterpret_cast<HWND>(window));
+    close ? module_.HideAtCloseButton(chosen) : module_.HideAtMinimizeButton(chosen);
   });
 }
 

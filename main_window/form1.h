@@ -27,8 +27,8 @@ namespace velamo {
 // Sent to a running Velamo's main window by a second start, which then ends: bring it up.
 inline constexpr wchar_t kBringUpMessage[] = L"Velamo.BringUp";
 
-// Posted to the main window with a window handle as wParam: hide that window as a drop of the
-// crosshair on it would.
+// Posted to the main window with a window handle as wParam: hide that window, whose minimize
+// button was right-clicked (lParam 0) or whose close was taken (lParam 1).
 inline constexpr UINT kHideWindowMessage = WM_APP;
 
 // The main window: the list of hidden windows, the crosshair picker, the scan controls, the
