@@ -15,7 +15,7 @@ constexpr std::size_t kMostWaiting = 16;
 }  // namespace
 
 CommandLineOptions::CommandLineOptions(toolkit::Application& app, Form1& form1, WindowWatch& watch,
-                                       MinimizeButtonHook* hook)
+                                       CaptionButtonHook& hook)
     : app_(app),
       form1_(form1),
       watch_(watch),
@@ -41,7 +41,8 @@ void CommandLineOptions::Apply(const Options& options, const std::wstring& direc
   for (const auto& [key, set] : keys) {
     if (*key) SetKey(set, **key);
   }
-  if (options.no_button && hook_) hook_->Stop();
+  if (options.no_button) hook_.StopMinimizeButton();
+  for (const std::u16string& program : options.close) hook_.AddCloseRule(program);
   for (const std::u16string& program : options.minimized) watch_.AddMinimizedRule(program);
   for (const std::u16string& program : options.open) watch_.AddOpenRule(program);
   if (options.run) {

@@ -11,18 +11,17 @@
 #include "main_window/form1.h"
 #include "toolkit/application.h"
 #include "toolkit/timer.h"
-#include "win32/minimize_button_hook.h"
+#include "win32/caption_button_hook.h"
 
 namespace velamo {
 
 // What the command line asks of the running Velamo, from its own start or handed over by a
 // second start: the keys, the minimize button's right click, the rules for the watch and the
-// programs to start.
+// close button, and the programs to start.
 class CommandLineOptions {
  public:
-  // `hook`: the minimize button's, null when there is none.
   CommandLineOptions(toolkit::Application& app, Form1& form1, WindowWatch& watch,
-                     MinimizeButtonHook* hook);
+                     CaptionButtonHook& hook);
 
   // `directory`: where the command was given, for the programs it starts.
   void Apply(const Options& options, const std::wstring& directory);
@@ -45,7 +44,7 @@ class CommandLineOptions {
   toolkit::Application& app_;
   Form1& form1_;
   WindowWatch& watch_;
-  MinimizeButtonHook* hook_;
+  CaptionButtonHook& hook_;
   toolkit::Timer watch_timer_;
   std::deque<HandOver> waiting_;
   bool applying_ = false;

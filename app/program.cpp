@@ -7,23 +7,13 @@
 #include "win32/wide.h"
 
 namespace velamo {
-namespace {
-
-MinimizeButtonHook* HookOrNull(std::optional<MinimizeButtonHook>& hook) {
-  return hook ? &*hook : nullptr;
-}
-
-}  // namespace
-
 Program::Program(const Options& options, const std::wstring& directory)
     : app_(IDI_APP, {Wide(kFormClass), Wide(kPictureClass)}),
-      hook_(options.no_button ? std::nullopt
-                              : std::make_optional<MinimizeButtonHook>(form1_.form().hwnd(),
-                                                                       kHideAtButtonMessage)),
-      options_(app_, form1_, watch_, HookOrNull(hook_)),
+      hook_(form1_.form().hwnd(), kCaptionButtonMessage, os_, !options.no_button),
+      options_(app_, form1_, watch_, hook_),
       taskbar_created_(RegisterWindowMessageW(Wide(kTaskbarCreatedMessageName))),
       bring_up_(RegisterWindowMessageW(Wide(kBringUpMessageName))) {
-  RestoreOnFatalError(module_, HookOrNull(hook_));
+  RestoreOnFatalError(module_, &hook_);
   form1_.form().OtherMessage = [this](UINT message, WPARAM wparam, LPARAM lparam) {
     return OnMessage(message, wparam, lparam);
   };
@@ -48,9 +38,11 @@ std::optional<LRESULT> Program::OnMessage(UINT message, WPARAM wparam, LPARAM lp
       return 0;
     case WM_COPYDATA:
       return options_.Receive(*reinterpret_cast<const COPYDATASTRUCT*>(lparam));
-    case kHideAtButtonMessage:
-      module_.HideAtMinimizeButton(ToHandle(reinterpret_cast<HWND>(wparam)));
+    case kCaptionButtonMessage: {
+      const Handle chosen = ToHandle(reinterpret_cast<HWND>(wparam));
+      lparam ? module_.HideAtCloseButton(chosen) : module_.HideAtMinimizeButton(chosen);
       return 0;
+    }
     case kTrayClickMessage:
       form1_.OnTrayClick(static_cast<Index>(wparam), static_cast<TrayClick>(lparam));
       return 0;

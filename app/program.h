@@ -11,7 +11,7 @@
 #include "core/window_watch.h"
 #include "main_window/form1.h"
 #include "toolkit/application.h"
-#include "win32/minimize_button_hook.h"
+#include "win32/caption_button_hook.h"
 #include "win32/win32_os.h"
 
 namespace velamo {
@@ -37,7 +37,7 @@ class Program {
   Win32Os os_;
   Module1 module_{os_};
   Form1 form1_{app_, module_, os_};
-  std::optional<MinimizeButtonHook> hook_;
+  CaptionButtonHook hook_;
   WindowWatch watch_{os_, module_};
   CommandLineOptions options_;
   // Registered messages; 0 where the registration failed, which no message matches.

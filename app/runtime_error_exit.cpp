@@ -9,7 +9,7 @@
 #include "core/runtime_error.h"
 #include "toolkit/message_box.h"
 #include "win32/wide.h"
-#include "win32/minimize_button_hook.h"
+#include "win32/caption_button_hook.h"
 
 namespace velamo {
 namespace {
@@ -18,7 +18,7 @@ namespace {
 // context of their own.
 struct GiveBack {
   Module1* module = nullptr;
-  MinimizeButtonHook* hook = nullptr;
+  CaptionButtonHook* hook = nullptr;
 } give_back_on_error;
 
 BOOL CALLBACK DisableIfOurs(HWND window, LPARAM) {
@@ -47,7 +47,7 @@ LONG WINAPI OnCrash(EXCEPTION_POINTERS*) { EndOnUnexpectedError(); }
 
 }  // namespace
 
-void RestoreOnFatalError(Module1& module, MinimizeButtonHook* hook) {
+void RestoreOnFatalError(Module1& module, CaptionButtonHook* hook) {
   give_back_on_error = {&module, hook};
   SetErrorEnd(EndOnRuntimeError);
   SetUnhandledExceptionFilter(OnCrash);

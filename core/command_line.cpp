@@ -190,10 +190,14 @@ ParsedCommandLine ParseCommandLine(std::u16string_view line) {
     const std::u16string_view name = argument.substr(1, colon - 1);
     const bool has_value = colon != std::u16string_view::npos;
     const std::u16string_view value = has_value ? argument.substr(colon + 1) : u"";
-    if (SameIgnoringCase(name, u"minimized") || SameIgnoringCase(name, u"open")) {
+    if (SameIgnoringCase(name, u"minimized") || SameIgnoringCase(name, u"open") ||
+        SameIgnoringCase(name, u"close")) {
       if (value.empty()) return fail(Kind::kNoValue, argument);
       if (!IsProgramName(value)) return fail(Kind::kNotAProgram, argument);
-      (Lower(name[0]) == u'm' ? options.minimized : options.open).emplace_back(value);
+      (Lower(name[0]) == u'm'   ? options.minimized
+       : Lower(name[0]) == u'o' ? options.open
+                                : options.close)
+          .emplace_back(value);
     } else if (SameIgnoringCase(name, u"hidekey") || SameIgnoringCase(name, u"restorekey") ||
                SameIgnoringCase(name, u"menukey")) {
       if (value.empty()) return fail(Kind::kNoValue, argument);
@@ -244,6 +248,9 @@ std::u16string UsageText() {
          u"　最小化したウインドウをトレイに入れます。\n"
          u"/open:プログラム\n"
          u"　開いたウインドウをトレイに入れます。\n"
+         u"/close:プログラム\n"
+         u"　閉じるボタンと Alt+F4 では閉じずにトレイに入れます。\n"
+         u"　メニューやタスクバーからは閉じます。\n"
          u"/run プログラム [引数...]\n"
          u"　起動してメインウインドウをトレイに入れます（最後に指定）。\n"
          u"/hidekey:キー\n"
@@ -257,8 +264,8 @@ std::u16string UsageText() {
          u"/?\n"
          u"　この説明を表示します。\n"
          u"\n"
-         u"プログラムは実行ファイルの名前（notepad.exe）か完全なパスです。/minimized と /open "
-         u"は何度でも指定できます。\n"
+         u"プログラムは実行ファイルの名前（notepad.exe）か完全なパスです。/minimized、/open、"
+         u"/close は何度でも指定できます。\n"
          u"キーは Ctrl、Alt、Shift、Win と、A～Z、0～9、F1～F24、Up、Down、Left、Right、Home、End、"
          u"PageUp、PageDown、Insert、Delete、Space のどれかを + でつなぎます（例: Win+Shift+Z）。"
          u"none でキーを使いません。\n"

@@ -35,6 +35,7 @@ struct KeyOption {
 struct Options {
   std::vector<std::u16string> minimized;  // /minimized:PROGRAM
   std::vector<std::u16string> open;       // /open:PROGRAM
+  std::vector<std::u16string> close;      // /close:PROGRAM
   // /run PROGRAM [ARGUMENTS...]: the program, and its arguments as typed.
   std::optional<std::u16string> run;
   std::u16string run_arguments;
@@ -45,8 +46,8 @@ struct Options {
   bool usage = false;                    // /?
 
   bool empty() const {
-    return minimized.empty() && open.empty() && !run && !hide_key && !restore_key && !menu_key &&
-           !no_button && !usage;
+    return minimized.empty() && open.empty() && close.empty() && !run && !hide_key &&
+           !restore_key && !menu_key && !no_button && !usage;
   }
 };
 

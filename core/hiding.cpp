@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/program_windows.h"
 #include "core/runtime_error.h"
 
 namespace velamo {
@@ -65,18 +66,11 @@ bool Module1::HideWindowByHandle(Handle window) {
   return true;
 }
 
-bool Module1::IsShellWindow(Handle window) {
-  if (window == os_.GetDesktopWindow() || window == os_.GetShellWindow()) return true;
-  const std::string name = os_.GetClassNameA(window);
-  return name == "Progman" || name == "WorkerW" || name == "Shell_TrayWnd" ||
-         name == "Shell_SecondaryTrayWnd";
-}
-
 bool Module1::Hideable(Handle window) {
   // Our own windows stay, the About window too: it is owned, so no climb from it meets the main
   // window.
   const std::uint32_t process = os_.GetWindowThreadProcessId(window);
-  return process != 0 && process != os_.GetCurrentProcessId() && !IsShellWindow(window);
+  return process != 0 && process != os_.GetCurrentProcessId() && !IsShellWindow(os_, window);
 }
 
 Index Module1::EntryOf(Handle window) const {
@@ -114,6 +108,16 @@ void Module1::HideAtMinimizeButton(Handle window) {
     return;
   }
   HideAndList(window);
+}
+
+void Module1::HideAtCloseButton(Handle window) {
+  // As at the minimize button: by now the window may be gone, hidden or changed. Its close was
+  // taken from its program: one we hold that its program showed again goes back to its entry.
+  const std::uint32_t style = os_.GetWindowLongA(window, kGwlStyle);
+  if (os_.IsWindowVisible(window) && IsMainWindow(os_, window, style) && !(style & kWsDisabled) &&
+      !HiddenAgain(window)) {
+    HideAndList(window);
+  }
 }
 
 void Module1::HideAndList(Handle window, bool report_full_once) {

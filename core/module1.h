@@ -64,6 +64,9 @@ class Module1 {
   // Hides `window`, whose minimize button was right-clicked, if it still is a visible top-level
   // window whose minimize button works and that no entry holds.
   void HideAtMinimizeButton(Handle window);
+  // Hides `window`, whose close button was clicked or which Alt+F4 would have closed, if it
+  // still is a visible, enabled main window; one held already goes back under its own entry.
+  void HideAtCloseButton(Handle window);
 
   // Hides a window a rule of the command line chose, as the scan hides one: a window held
   // already that showed itself again goes back under its own entry, and a full table is
@@ -121,8 +124,6 @@ class Module1 {
   // Entry n for `window`, with its icon, callback box and our mark on it.
   void Register(Index n, Handle window, const std::u16string& title, bool maximized);
   void HideAs(Index n, Handle window, const std::u16string& title);
-  // The desktop and the taskbars with their notification area: never hidden.
-  bool IsShellWindow(Handle window);
   // Whether a way in may hide `window`: an existing window of another program than ours, and not
   // the shell's.
   bool Hideable(Handle window);

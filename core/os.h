@@ -79,6 +79,11 @@ class Os {
   virtual int IsHungAppWindow(Handle window) = 0;
   virtual Handle GetParent(Handle window) = 0;
   virtual Handle GetWindow(Handle window, int command) = 0;
+  virtual Handle GetForegroundWindow() = 0;
+  // Returns whether the window answered within `timeout` ms, `*result` then its answer.
+  virtual int SendMessageTimeoutW(Handle window, std::uint32_t message, std::uintptr_t wparam,
+                                  std::intptr_t lparam, std::uint32_t flags, std::uint32_t timeout,
+                                  std::uintptr_t* result) = 0;
   virtual std::uint32_t GetWindowLongA(Handle window, int index) = 0;
   // The process that made `window`, 0 for no window.
   virtual std::uint32_t GetWindowThreadProcessId(Handle window) = 0;

@@ -9,9 +9,9 @@ namespace velamo {
 
 // Messages to the main window of Velamo's own, numbered from WM_APP.
 inline constexpr std::uint32_t kWmApp = 0x8000;
-// Posted by the mouse hook's thread: wParam is a window whose working minimize button was
-// right-clicked.
-inline constexpr std::uint32_t kHideAtButtonMessage = kWmApp;
+// Posted by the caption buttons' hook thread: wParam is a window whose working minimize button
+// was right-clicked (lParam 0), or whose close a /close: rule took (lParam 1).
+inline constexpr std::uint32_t kCaptionButtonMessage = kWmApp;
 // Posted by the main window to itself once a second start's hand-over has been answered: the
 // next hand-over waiting is applied.
 inline constexpr std::uint32_t kApplyHandOverMessage = kWmApp + 1;

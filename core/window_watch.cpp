@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/program_windows.h"
+
 namespace velamo {
 namespace {
 
@@ -49,7 +51,7 @@ void WindowWatch::Look() {
     const std::uint32_t style = os_.GetWindowLongA(window, kGwlStyle);
     if (!(style & kWsVisible)) return kEnumContinue;
     bool hide = seen.minimized_rule && (style & kWsMinimize);
-    if ((seen.open_rule || started != started_.end()) && IsMainWindow(window, style)) {
+    if ((seen.open_rule || started != started_.end()) && IsMainWindow(os_, window, style)) {
       if (seen.open_rule && !std::exchange(seen.opened, true)) hide = true;
       // Taken by whichever rule hides it: a started program's later windows are left alone.
       if (started != started_.end()) {
@@ -89,8 +91,8 @@ void WindowWatch::Classify(Known& known) {
   // A copy of the program started again is Velamo too, with messages of its own to show.
   known.ours = known.process == os_.GetCurrentProcessId() ||
                (!image.empty() && os_.CompareStringOrdinal(image, own_image_, true) == kCstrEqual);
-  known.minimized_rule = !known.ours && Matches(minimized_, image);
-  known.open_rule = !known.ours && Matches(open_, image);
+  known.minimized_rule = !known.ours && MatchesProgram(os_, minimized_, image);
+  known.open_rule = !known.ours && MatchesProgram(os_, open_, image);
 }
 
 void WindowWatch::FollowFamilies() {
@@ -130,25 +132,6 @@ void WindowWatch::FollowFamilies() {
 std::vector<WindowWatch::Started>::iterator WindowWatch::StartedFamilyOf(std::uint32_t process) {
   return std::ranges::find_if(started_, [process](const Started& s) {
     return process != 0 && (process == s.process.process || Has(s.family, process));
-  });
-}
-
-bool WindowWatch::IsMainWindow(Handle window, std::uint32_t style) {
-  if ((style & kWsCaption) != kWsCaption) return false;
-  const std::uint32_t ex_style = os_.GetWindowLongA(window, kGwlExStyle);
-  return (ex_style & kWsExAppWindow) ||
-         (!(ex_style & kWsExToolWindow) && os_.GetWindow(window, kGwOwner) == 0);
-}
-
-bool WindowWatch::Matches(const std::vector<std::u16string>& programs,
-                          const std::u16string& image) {
-  const std::u16string_view file_name =
-      std::u16string_view(image).substr(image.find_last_of(u'\\') + 1);
-  return !image.empty() && std::ranges::any_of(programs, [&](const std::u16string& program) {
-    // A file name stands for that name in any folder.
-    const std::u16string_view compared =
-        program.find(u'\\') == std::u16string::npos ? file_name : image;
-    return os_.CompareStringOrdinal(compared, program, true) == kCstrEqual;
   });
 }
 

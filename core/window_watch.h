@@ -58,10 +58,6 @@ class WindowWatch {
   // One process list: each family takes in the processes started from it.
   void FollowFamilies();
   std::vector<Started>::iterator StartedFamilyOf(std::uint32_t process);
-  // A window with a caption that would show in the taskbar, as a program's main windows do;
-  // splash screens, tool windows and owned dialogs are not.
-  bool IsMainWindow(Handle window, std::uint32_t style);
-  bool Matches(const std::vector<std::u16string>& programs, const std::u16string& image);
   // Each process's program, read once while it has windows.
   const std::u16string& ImageOf(std::uint32_t process);
 

@@ -21,12 +21,16 @@
 #     xdotool moves the pointer 55 times a second along the foot of the desktop, where no window
 #     opens; for Velamo, for bare.exe holding an empty low-level mouse hook on a thread of its own
 #     (the least a program that watches the pointer can cost), and for bare.exe as is;
+#   - click load, the same with the pointer to and fro across a window of another program
+#     (bare.exe's copy clicked.exe), clicked at every fifth move: CPU time and context switches of
+#     Velamo with a /close: rule and of bare.exe's empty hook, and the delay from each press sent
+#     to its arrival in that window, with each and with neither;
 #   - Velamo's ratios to each reference.
 # Where this machine runs no 32-bit code natively (desktop.sh arch says wine64), the same sources
 # are measured as a 64-bit build, with 64-bit references and helper; the size of the real 32-bit
 # Velamo.exe (preset mingw) and the largest parts of its link map are always printed.
 #   --tray    every reference also puts one icon in the notification area
-#   --smoke   one start of each, 2 s idle and 2 s pointer load: a check that the bench itself
+#   --smoke   one start of each, 2 s idle, 2 s pointer and click load: a check that the bench itself
 #             works (CI)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -67,6 +71,7 @@ quiet $triple-windres -I "$bench/i686/generated" tools/bench/styled.rc -O coff \
 quiet $triple-gcc -Os -s -static -municode -mwindows tools/bench/bare.c "$bench/styled.res" \
   -o "$bench/styled.exe"
 quiet $triple-gcc -Os -s -static -municode tools/bench/measure.c -lpsapi -o "$bench/measure.exe"
+cp "$bench/bare.exe" "$bench/clicked.exe"
 
 home=$PWD/build/$(tools/desktop.sh arch)/wine
 tools/desktop.sh start "$home"
@@ -75,8 +80,9 @@ trap 'tools/desktop.sh stop "$home"' EXIT
 . "$home/env"
 
 # The pointer rests and moves at the foot of the desktop, above the taskbar: the windows open at
-# its top left, and use() makes sure none reaches down here.
-path_y=700 rate=55
+# its top left, and use() makes sure none reaches down here, nor right to the clicked window
+# (clicked.exe clicks), across which the clicks' path goes.
+path_y=700 rate=55 clicked_left=560 click_y=350
 xdotool mousemove 32 $path_y
 
 # Wine's drive Z: is the root of the file system.
@@ -86,12 +92,14 @@ commands=("\"$(windows_path "$velamo")\"" "\"$(windows_path "$bench/bare.exe")\"
 wine "$bench/measure.exe" 1 "${commands[@]}" >/dev/null
 wine "$bench/measure.exe" "$runs" "${commands[@]}" | tr -d '\r' >"$bench/runs.txt"
 
-# "min/median/max" of column $2 of the starts of program $1 (0 Velamo, 1 bare.exe, 2 styled.exe).
-stats() {
-  awk -v i="$1" -v c="$2" '$1 == i { print $c }' "$bench/runs.txt" | sort -g |
-    awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-                              printf "%s/%s/%s", v[1], m, v[NR] }'
+# "min/median/max" of the numbers on standard input.
+spread() {
+  sort -g | awk '{ v[NR] = $1 } END { m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+                                      printf "%s/%s/%s", v[1], m, v[NR] }'
 }
+
+# "min/median/max" of column $2 of the starts of program $1 (0 Velamo, 1 bare.exe, 2 styled.exe).
+stats() { awk -v i="$1" -v c="$2" '$1 == i { print $c }' "$bench/runs.txt" | spread; }
 
 # CPU time in microseconds (the scheduler's count: clock ticks are too coarse for a hook) and
 # context switches of all threads of process $1, then its private resident KB.
@@ -122,31 +130,44 @@ wineserver_pid() {
   done
 }
 
-# "CPU_MS CONTEXT_SWITCHES PRIVATE_KB SERVER_CPU_MS" of program $3 (window title $2) once it has
-# settled: CPU time and context switches of all its threads while $1 (idle_period or
-# pointer_load) runs, its private memory after, and the wineserver's CPU time meanwhile. The
-# words after $3 are its command line's.
-use() {
-  local during=$1 title=$2 program=$3 pid="" p tries=0
-  shift 2
-  wine "$@" </dev/null >/dev/null 2>&1 &
-  until xwininfo -root -tree 2>/dev/null | grep -qF "\"$title\":"; do
-    [ $((tries += 1)) -lt 300 ] || { echo "bench: $program shows no window" >&2 && return 1; }
+# Waits for a window titled $1 of program $2.
+shown() {
+  local tries=0
+  until xwininfo -root -tree 2>/dev/null | grep -qF "\"$1\":"; do
+    [ $((tries += 1)) -lt 300 ] || { echo "bench: $2 shows no window" >&2 && return 1; }
     sleep 0.1
   done
-  sleep 2
-  # Its window's line ends with its size and place on the screen: WxH+X+Y +SCREEN_X+SCREEN_Y.
-  xwininfo -root -tree | awk -v t="\"$title\":" -v y=$path_y 'index($0, t) {
-    split($(NF - 1), size, /[x+]/); split($NF, at, /[+]/); if (at[3] + size[2] > y) exit 1 }' ||
-    { echo "bench: the window of $program reaches the pointer's path" >&2 && return 1; }
-  # Its Wine process, which shows the executable in its command line.
+}
+
+# The Wine process of program $1, which shows the executable in its command line.
+process_of() {
+  local p pid=""
   for p in /proc/[0-9]*; do
-    if { tr '\0' ' ' <"$p/cmdline"; } 2>/dev/null | grep -qiF "$(basename "$program")" &&
+    if { tr '\0' ' ' <"$p/cmdline"; } 2>/dev/null | grep -qiF "$(basename "$1")" &&
       { tr '\0' '\n' <"$p/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
       pid=${p#/proc/}
     fi
   done
-  [ -n "$pid" ] || { echo "bench: no process for $program" >&2 && return 1; }
+  [ -n "$pid" ] || { echo "bench: no process for $1" >&2 && return 1; }
+  echo "$pid"
+}
+
+# "CPU_MS CONTEXT_SWITCHES PRIVATE_KB SERVER_CPU_MS" of program $3 (window title $2) once it has
+# settled: CPU time and context switches of all its threads while $1 (idle_period, pointer_load
+# or click_load) runs, its private memory after, and the wineserver's CPU time meanwhile. The
+# words after $3 are its command line's.
+use() {
+  local during=$1 title=$2 program=$3 pid
+  shift 2
+  wine "$@" </dev/null >/dev/null 2>&1 &
+  shown "$title" "$program" || return 1
+  sleep 2
+  # Its window's line ends with its size and place on the screen: WxH+X+Y +SCREEN_X+SCREEN_Y.
+  xwininfo -root -tree | awk -v t="\"$title\":" -v y=$path_y -v x=$clicked_left 'index($0, t) {
+    split($(NF - 1), size, /[x+]/); split($NF, at, /[+]/)
+    if (at[3] + size[2] > y || at[2] + size[1] > x) exit 1 }' ||
+    { echo "bench: the window of $program reaches the pointer's paths" >&2 && return 1; }
+  pid=$(process_of "$program") || return 1
   local before after server
   server=$(wineserver_pid)
   before="$(sample "$pid") $(sample "$server")"
@@ -157,6 +178,42 @@ use() {
   wait 2>/dev/null || true
   echo "$before $after" |
     awk '{ printf "%.1f %d %d %.1f", ($7 - $1) / 1000, $8 - $2, $9, ($10 - $4) / 1000 }'
+}
+
+# Moves the pointer as pointer_load does, across the clicked window, and clicks the left button
+# at every fifth place; writes when each press was sent, as clicked.exe writes its arrival (the
+# system time in 100 ns since 1601, which is Linux's under Wine).
+click_load() {
+  python3 - "$load" "$rate" "$clicked_left" "$click_y" >"$bench/pressed.txt" <<'EOF'
+import ctypes, ctypes.util, sys, time
+load, rate, left, y = map(int, sys.argv[1:])
+x11, xtst = (ctypes.CDLL(ctypes.util.find_library(name)) for name in ("X11", "Xtst"))
+x11.XOpenDisplay.restype = ctypes.c_void_p
+display = ctypes.c_void_p(x11.XOpenDisplay(None))
+for i in range(load * rate):
+    xtst.XTestFakeMotionEvent(display, -1, left + 40 + 8 * min(i % 40, 40 - i % 40), y, 0)
+    if i % 5 == 0:
+        xtst.XTestFakeButtonEvent(display, 1, True, 0)
+        xtst.XTestFakeButtonEvent(display, 1, False, 0)
+        print(time.time_ns() // 100 + 116444736000000000)
+    x11.XFlush(display)
+    time.sleep(1 / rate)
+EOF
+}
+
+# use()'s figures for click_load with the words $@ (none without), then the delay from a press
+# sent to its arrival in the clicked window in ms, min/median/max.
+clicks() {
+  local figures="" clicked
+  wine "$bench/clicked.exe" clicks </dev/null >"$bench/clicked.txt" 2>/dev/null &
+  shown Clicks clicked.exe && clicked=$(process_of clicked.exe) || return 1
+  if [ $# -gt 0 ]; then figures=$(use click_load "$@") || return 1; else sleep 2 && click_load; fi
+  sleep 0.5
+  kill "$clicked" && wait
+  [ "$(wc -l <"$bench/pressed.txt")" = "$(wc -l <"$bench/clicked.txt")" ] ||
+    { echo "bench: not every click reached the clicked window" >&2 && return 1; }
+  echo "$figures $(paste "$bench/pressed.txt" "$bench/clicked.txt" |
+    awk '{ print ($2 - $1) / 10000 }' | spread)"
 }
 
 start=() working=()
@@ -170,12 +227,17 @@ b_idle=$(use idle_period Bare "$bench/bare.exe" ${tray:+tray})
 v_load=$(use pointer_load Velamo "$velamo")
 h_load=$(use pointer_load Bare "$bench/bare.exe" hook ${tray:+tray})
 b_load=$(use pointer_load Bare "$bench/bare.exe" ${tray:+tray})
+v_clicks=$(clicks Velamo "$velamo" /close:notepad.exe)
+h_clicks=$(clicks Bare "$bench/bare.exe" hook ${tray:+tray})
+n_clicks=$(clicks)
 read -ra vi <<<"$v_idle"
 read -ra ri <<<"$r_idle"
 read -ra bi <<<"$b_idle"
 read -ra vl <<<"$v_load"
 read -ra hl <<<"$h_load"
 read -ra bl <<<"$b_load"
+read -ra vc <<<"$v_clicks"
+read -ra hc <<<"$h_clicks"
 
 size() { stat -c %s "$1"; }
 echo "Velamo.exe (i686, preset mingw): $(size "$bench/i686/Velamo.exe") bytes; its largest parts:"
@@ -230,3 +292,14 @@ printf '%-14s %6s, %s\n' Velamo.exe "${vl[0]}" "${vl[1]}" "bare.exe hook" "${hl[
 echo "  (bare.exe hook: bare.exe holding an empty low-level mouse hook on a thread of its own)"
 echo "Velamo / empty hook: CPU $(ratio "${vl[0]}" "${hl[0]}")," \
   "context switches $(ratio "${vl[1]}" "${hl[1]}")"
+echo
+echo "Click load, $load s as above but across clicked.exe's window, clicked $((rate / 5)) times a" \
+  "second: CPU ms, context switches, delay of a click ms min/median/max"
+printf '%-14s %6s, %s, %s\n' Velamo.exe "${vc[0]}" "${vc[1]}" "${vc[4]}" "bare.exe hook" \
+  "${hc[0]}" "${hc[1]}" "${hc[4]}" neither - - "$n_clicks"
+echo "  (Velamo.exe with /close:notepad.exe, a rule for another program than the clicked one)"
+IFS=/ read -ra vd <<<"${vc[4]}"
+IFS=/ read -ra nd <<<"$n_clicks"
+echo "Velamo / empty hook: CPU $(ratio "${vc[0]}" "${hc[0]}")," \
+  "context switches $(ratio "${vc[1]}" "${hc[1]}"); median delay of a click" \
+  "$(awk -v v="${vd[1]}" -v n="${nd[1]}" 'BEGIN { printf "%+.2f", v - n }') ms over neither"

@@ -141,6 +141,18 @@ Handle Win32Os::GetWindow(Handle window, int command) {
   return ToHandle(::GetWindow(FromHandle<HWND>(window), command));
 }
 
+Handle Win32Os::GetForegroundWindow() { return ToHandle(::GetForegroundWindow()); }
+
+int Win32Os::SendMessageTimeoutW(Handle window, std::uint32_t message, std::uintptr_t wparam,
+                                 std::intptr_t lparam, std::uint32_t flags, std::uint32_t timeout,
+                                 std::uintptr_t* result) {
+  DWORD_PTR answer = 0;
+  const LRESULT done = ::SendMessageTimeoutW(FromHandle<HWND>(window), message, wparam, lparam,
+                                             flags, timeout, &answer);
+  *result = answer;
+  return done != 0;
+}
+
 std::u16string Win32Os::ProcessImageName(std::uint32_t process) {
   // Limited information: readable of most programs, elevated ones included.
   const win32::UniqueHandle opened(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process));

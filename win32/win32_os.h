@@ -4,7 +4,8 @@
 
 namespace velamo {
 
-// The shared procedures' calls, made on the real Windows APIs.
+// The shared procedures' calls, made on the real Windows APIs. It keeps no state: the caption
+// button hook's thread calls it too.
 class Win32Os : public Os {
  public:
   std::u16string ApplicationPath() const override;
@@ -31,6 +32,10 @@ class Win32Os : public Os {
   std::uint32_t GetWindowThreadProcessId(Handle window) override;
   std::uint32_t GetCurrentProcessId() override;
   Handle GetWindow(Handle window, int command) override;
+  Handle GetForegroundWindow() override;
+  int SendMessageTimeoutW(Handle window, std::uint32_t message, std::uintptr_t wparam,
+                          std::intptr_t lparam, std::uint32_t flags, std::uint32_t timeout,
+                          std::uintptr_t* result) override;
   std::u16string ProcessImageName(std::uint32_t process) override;
   std::vector<ProcessParent> ProcessParents() override;
   int CompareStringOrdinal(std::u16string_view a, std::u16string_view b, bool ignore_case) override;

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """The real Velamo.exe started with options: rules for programs, a program started into the
-tray, keys of the user's choosing, a second start handing its options over, bad options."""
+tray, a close into the tray, keys of the user's choosing, a second start handing its options
+over, bad options."""
 
 import os
 import unittest
 
-from harness import EXE, HTCAPTION, HTMINBUTTON, SW_MINIMIZE, VelamoTest, wstr
+from harness import EXE, HTCAPTION, HTCLOSE, HTMINBUTTON, SW_MINIMIZE, VelamoTest, wstr
 
 LAUNCHER = "Z:" + os.environ["VELAMO_LAUNCHER"].replace("/", "\\")
 
@@ -13,12 +14,37 @@ LAUNCHER = "Z:" + os.environ["VELAMO_LAUNCHER"].replace("/", "\\")
 class CommandLineTest(VelamoTest):
     arguments = None
 
-    def minimize(self, hwnd, owner=None):
-        """A click on the window's minimize button, once it is in front (see the README)."""
-        caption, button = (self.caption_point(hwnd, hit, owner) for hit in (HTCAPTION, HTMINBUTTON))
-        self.screen.click(*caption)
+    def click_title_button(self, hwnd, owner=None, button=HTMINBUTTON):
+        """A click on a button of the window's title bar, once it is in front (see the README)."""
+        self.to_front(hwnd, owner)
+        self.screen.click(*self.caption_point(hwnd, button, owner))
+
+    def to_front(self, hwnd, owner=None):
+        self.screen.click(*self.caption_point(hwnd, HTCAPTION, owner))
         self.wait(lambda: self.probe("GetForegroundWindow") == hwnd, "the window in front")
-        self.screen.click(*button)
+
+    def test_a_close_rule_sends_a_window_closed_at_its_button_or_by_alt_f4_not_by_its_menu(self):
+        self.start_velamo("/close:notepad.exe")
+        notepad = self.start_notepad()
+        title = self.probe.text(notepad)
+        close = self.caption_point(notepad, HTCLOSE)
+        self.screen.drag(close, (close[0] - 150, close[1] + 100))  # let go elsewhere: nothing
+        self.settle()
+        self.assertEqual((self.probe.visible(notepad), self.list_items()), (True, []))
+        for closing in (lambda: self.screen.click(*close), lambda: self.screen.key("alt+F4")):
+            self.to_front(notepad)
+            closing()
+            self.wait_hidden(notepad)
+            self.wait_listed([title])
+            self.click_icon(0)
+            self.wait_shown(notepad)
+        self.to_front(notepad)
+        self.screen.key("alt+f", "x")  # its menu's Exit
+        self.wait(lambda: not self.probe("IsWindow", notepad), "notepad ended")
+        self.assertEqual(self.list_items(), [])
+        other = self.targets().new_window("Other", 60, 400)  # a program without a rule
+        self.click_title_button(other, button=HTCLOSE)
+        self.wait(lambda: not self.probe("IsWindow", other), "the other program's window closed")
 
     def test_a_rule_handed_over_by_a_second_start_sends_a_program_each_time_it_minimizes(self):
         self.start_velamo()
@@ -27,9 +53,9 @@ class CommandLineTest(VelamoTest):
         notepad = self.start_notepad()
         t = self.targets()
         other = t.new_window("Other", 60, 400)
-        self.minimize(other, t)
+        self.click_title_button(other, t)
         for _ in range(2):  # brought back, and minimized again
-            self.minimize(notepad)
+            self.click_title_button(notepad)
             self.wait_hidden(notepad)
             self.wait_listed([self.probe.text(notepad)])
             self.click_icon(0)
@@ -75,13 +101,13 @@ class CommandLineTest(VelamoTest):
         self.wait_hidden(relayed)
         self.wait_listed([self.probe.text(notepad), "E2E Main", "E2E Main"])
 
-    def test_keys_of_the_users_choosing_one_another_program_holds_and_no_button(self):
+    def test_keys_of_the_users_choosing_one_another_program_holds_nobutton_and_a_close_rule(self):
         t = self.targets()
         holder = t.new_window("Holder", 60, 400)
         self.assertTrue(t("RegisterHotKey", holder, 1, 3, ord("J")))  # Ctrl+Alt+J
         self.start_velamo("/hidekey:ctrl+alt+shift+Up", "/restorekey:ctrl+alt+shift+Down",
                           "/nobutton")
-        self.start(EXE, "/restorekey:Ctrl+Alt+J")  # handed over
+        self.start(EXE, "/restorekey:Ctrl+Alt+J", "/close:NOTEPAD.EXE")  # handed over
         self.assertIn("キー「Ctrl+Alt+J」はすでに使われているため", self.answer())
         self.screen.click(*self.caption_point(holder, HTMINBUTTON, owner=t), button=3)  # /nobutton
         self.wait(lambda: self.right_click_seen(holder) == (HTMINBUTTON,) * 2, "its program's")
@@ -92,6 +118,10 @@ class CommandLineTest(VelamoTest):
         self.screen.key("ctrl+alt+shift+Up")  # the two keys traded chords
         self.wait_hidden(notepad)
         self.wait_listed([self.probe.text(notepad)])
+        self.click_icon(0)
+        self.wait_shown(notepad)
+        self.click_title_button(notepad, button=HTCLOSE)  # the rule with /nobutton
+        self.wait_hidden(notepad)
 
     def test_a_start_takes_over_from_a_velamo_that_died_holding_its_name(self):
         self.probe("CreateMutexW", 0, 0, wstr("Local\\Velamo"))  # as a dead one leaves it

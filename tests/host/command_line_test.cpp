@@ -34,12 +34,13 @@ TEST(CommandLineTest, ArgumentsSplitAsWindowsProgramsSplitThem) {
 TEST(CommandLineTest, OptionsAreSlashOrDashInAnyCaseWithTheirValueAfterAColon) {
   const ParsedCommandLine parsed = ParseCommandLine(
       uR"(/Minimized:thunderbird.exe -MINIMIZED:"C:\Program Files\メール\mail.exe" )"
-      uR"(/open:\\server\tools\x.exe -hidekey:win+shift+z /RestoreKey:none /nobutton )"
-      uR"(/run  "C:\My Apps\app.exe"  -minimized:"a b"  /x)");
+      uR"(/open:\\server\tools\x.exe -CLOSE:notepad.exe -hidekey:win+shift+z /RestoreKey:none )"
+      uR"(/nobutton /run  "C:\My Apps\app.exe"  -minimized:"a b"  /x)");
   ASSERT_FALSE(parsed.error);
   const Options& options = parsed.options;
   EXPECT_EQ(options.minimized, (Texts{u"thunderbird.exe", uR"(C:\Program Files\メール\mail.exe)"}));
   EXPECT_EQ(options.open, Texts{uR"(\\server\tools\x.exe)"});
+  EXPECT_EQ(options.close, Texts{u"notepad.exe"});
   EXPECT_EQ(std::pair(options.hide_key->chord, options.hide_key->text),
             std::pair(Chord{4 | 8, 'Z'}, std::u16string(u"win+shift+z")));
   EXPECT_EQ(options.restore_key->chord, Chord{});

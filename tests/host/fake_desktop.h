@@ -35,6 +35,7 @@ class FakeDesktop : public Os, public MainWindowPort {
     std::uint32_t ex_style = 0;
     Handle owner = 0;
     int hung = 0;
+    std::int32_t hit = 1;  // its answer to WM_NCHITTEST (HTCLIENT); -1 none in time
   };
   struct Process {
     std::u16string image;
@@ -98,6 +99,14 @@ class FakeDesktop : public Os, public MainWindowPort {
     return w.style | (w.visible ? kWsVisible : 0) | (w.iconic ? kWsMinimize : 0);
   }
   Handle GetWindow(Handle window, int) override { return At(window).owner; }
+  Handle GetForegroundWindow() override { return foreground; }
+  // Answers WM_NCHITTEST, logged as "SendMessageTimeoutW WINDOW LPARAM".
+  int SendMessageTimeoutW(Handle window, std::uint32_t, std::uintptr_t, std::intptr_t lparam,
+                          std::uint32_t, std::uint32_t, std::uintptr_t* result) override {
+    calls.push_back("SendMessageTimeoutW " + std::to_string(window) + " " + std::to_string(lparam));
+    *result = At(window).hit;
+    return At(window).hit >= 0;
+  }
   std::uint32_t GetWindowThreadProcessId(Handle window) override {
     ++window_queries;
     return window == kWindow ? kOurProcess : At(window).process;
@@ -167,6 +176,7 @@ class FakeDesktop : public Os, public MainWindowPort {
   std::uint32_t tick = 0;
   Handle shell_window = 0x10;
   Handle desktop_window = 0x11;
+  Handle foreground = 0;
   // Runs inside ShellExecuteA, as window messages dispatched during the call would.
   std::function<void()> during_shell_execute;
 

@@ -46,21 +46,32 @@ TEST_F(HidingTest, TheChosenWindowIsTheTopOfItsChainButNeverOursTheShellsOrOneHe
 }
 
 // Posted by the mouse hook's thread and handled later, when the window may have changed.
-TEST_F(HidingTest, AMinimizeButtonsHideHappensOnlyIfItsWindowCanStillBeMinimizedAndIsNotHeld) {
-  constexpr std::uint32_t kMinimizeBox = 0x20000, kChild = 0x40000000, kDisabled = 0x08000000;
+TEST_F(HidingTest, AButtonsHideHappensOnlyIfItsWindowCanStillBeMinimizedOrClosedAndIsNotHeld) {
+  constexpr std::uint32_t kMinimizeBox = 0x20000, kChild = 0x40000000, kDisabled = 0x08000000,
+                          kCaption = 0xC00000;
   Hide(1);
-  desktop_.AddWindow(0x41, {.title = u"Hidden", .visible = 0});
-  desktop_.AddWindow(0x42, {.title = u"Child", .style = kChild | kMinimizeBox});
-  desktop_.AddWindow(0x43, {.title = u"Greyed", .style = 0});
-  desktop_.AddWindow(0x44, {.title = u"Disabled", .style = kDisabled | kMinimizeBox});
-  desktop_.AddWindow(0x45, {.title = u"Ours", .process = FakeDesktop::kOurProcess});
+  desktop_.AddWindow(0x41, {.title = u"Hidden", .visible = 0, .style = kCaption | kMinimizeBox});
+  desktop_.AddWindow(0x42, {.title = u"Child", .style = kChild | kCaption | kMinimizeBox});
+  desktop_.AddWindow(0x43, {.title = u"Greyed", .style = kCaption});
+  desktop_.AddWindow(0x44, {.title = u"Disabled", .style = kDisabled | kCaption | kMinimizeBox});
+  desktop_.AddWindow(
+      0x45,
+      {.title = u"Ours", .style = kCaption | kMinimizeBox, .process = FakeDesktop::kOurProcess});
   desktop_.AddWindow(0x46, {.title = u"Plain"});
+  desktop_.AddWindow(0x47, {.title = u"Dialog", .style = kCaption, .owner = 0x43});
   desktop_.windows[0x51].visible = 1;  // held, and shown by its program meanwhile
+  desktop_.windows[0x51].style = kCaption;
   for (Handle window : {0x40, 0x41, 0x42, 0x43, 0x44, 0x45, 0x51, 0x46}) {
     module_.HideAtMinimizeButton(window);
   }
   EXPECT_EQ(desktop_.list, (Titles{u"w1", u"Plain"}));
   EXPECT_EQ(desktop_.windows[0x51].visible, 1);
+  // A closed one needs to be a main window; one held goes back under its own entry.
+  for (Handle window : {0x40, 0x41, 0x42, 0x44, 0x45, 0x47, 0x51, 0x43}) {
+    module_.HideAtCloseButton(window);
+  }
+  EXPECT_EQ(desktop_.list, (Titles{u"w1", u"Plain", u"Greyed"}));
+  EXPECT_EQ(desktop_.windows[0x51].visible, 0);
 }
 
 TEST_F(HidingTest, TitlesAreReadWholeUpTo1023BytesWithoutAHalfCharacter) {

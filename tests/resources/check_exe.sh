@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Velamo.exe as shipped: a PE32 GUI program of at most 100 KB, the same bytes from every build
+# Velamo.exe as shipped: a PE32 GUI program of at most 112 KiB, the same bytes from every build
 # (no time stamp, no path of the build), with its icon groups in ExtractIconEx order, the
 # crosshair, the version and the manifest; and the committed pictures are what
 # resources/make_images.py makes from the art.
@@ -14,7 +14,7 @@ expect() { # what, got, expected
 }
 headers=$("$objdump" -p "$exe")
 expect format "$(grep -Eo 'file format [^ ]+' <<<"$headers")" "file format pei-i386"
-expect "at most 100 KB" "$(($(stat -c %s "$exe") <= 100 * 1024))" 1
+expect "at most 112 KiB" "$(($(stat -c %s "$exe") <= 112 * 1024))" 1
 header=$(od -An -tu4 -j60 -N4 "$exe" | xargs)
 expect "header time stamp" "$(od -An -tu4 -j$((header + 8)) -N4 "$exe" | xargs)" 0
 expect "paths of the build" "$(grep -c -a -F -e "$source" -e "$(dirname "$(realpath "$exe")")" "$exe")" 0

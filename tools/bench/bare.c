@@ -1,14 +1,33 @@
 // The references Velamo is measured against: the least a Win32 program does to show one window.
 // Words on its command line add what Velamo has: "tray" one icon in the notification area,
 // "button" one push button (styled.exe, this program with Velamo's manifest, draws it with Common
-// Controls 6), "hook" an empty low-level mouse hook held by a thread of its own.
+// Controls 6), "hook" an empty low-level mouse hook held by a thread of its own; "clicks" makes it
+// the window clicked under load, titled "Clicks", which writes when each left press reaches it.
+#define _WIN32_WINNT 0x0602  // GetSystemTimePreciseAsFileTime
 #include <windows.h>
 #include <shellapi.h>
 #include <wchar.h>
 
 static NOTIFYICONDATAW tray;
+static BOOL clicks;
+
+// Now, in 100 ns since 1601 as the system time counts (Wine's is Linux's), on a line of standard
+// output.
+static void WriteTime(void) {
+  FILETIME now;
+  GetSystemTimePreciseAsFileTime(&now);
+  unsigned long long time = (unsigned long long)now.dwHighDateTime << 32 | now.dwLowDateTime;
+  char line[24];
+  int start = sizeof line;
+  line[--start] = '\n';
+  do line[--start] = (char)('0' + time % 10);
+  while (time /= 10);
+  DWORD written;
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), line + start, sizeof line - start, &written, NULL);
+}
 
 static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_LBUTTONDOWN && clicks) WriteTime();
   if (message == WM_DESTROY) {
     if (tray.cbSize) Shell_NotifyIconW(NIM_DELETE, &tray);
     PostQuitMessage(0);
@@ -44,8 +63,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR command_line, 
                             .hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1),
                             .lpszClassName = L"Bare"};
   RegisterClassW(&window_class);
-  HWND window = CreateWindowExW(0, L"Bare", L"Bare", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 400, 300, NULL, NULL, instance, NULL);
+  // The clicked window stands right of where the others open.
+  clicks = wcsstr(command_line, L"clicks") != NULL;
+  HWND window = CreateWindowExW(0, L"Bare", clicks ? L"Clicks" : L"Bare", WS_OVERLAPPEDWINDOW,
+                                clicks ? 560 : CW_USEDEFAULT, clicks ? 200 : CW_USEDEFAULT, 400,
+                                300, NULL, NULL, instance, NULL);
   if (wcsstr(command_line, L"button")) {
     CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 16, 16, 88, 26,
                     window, NULL, instance, NULL);

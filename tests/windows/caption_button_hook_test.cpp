@@ -1,4 +1,4 @@
-#include "win32/minimize_button_hook.h"
+#include "win32/caption_button_hook.h"
 
 #include <windows.h>
 
@@ -6,12 +6,21 @@
 
 #include <vector>
 
+#include "win32/win32_os.h"
+
 namespace velamo {
 namespace {
 
-// Without the thread that watches the mouse the program runs on, without the right click.
-TEST(MinimizeButtonHookTest, WithoutRoomForItsThreadTheHookIsAbsentAndStopsAtOnce) {
-  MinimizeButtonHook hook(nullptr, WM_APP);
+// The thread that watches the input runs while there is something to watch: the right click, or
+// a close rule, /nobutton or not. Without it the program runs on, watching nothing.
+TEST(CaptionButtonHookTest, TheThreadRunsForTheRightClickOrACloseRuleAndIsAbsentWithoutRoom) {
+  Win32Os os;
+  CaptionButtonHook hook(nullptr, WM_APP, os, true);
+  EXPECT_TRUE(hook.Running());
+  hook.StopMinimizeButton();
+  EXPECT_FALSE(hook.Running());
+  hook.AddCloseRule(u"notepad.exe");
+  hook.StopMinimizeButton();
   EXPECT_TRUE(hook.Running());
   hook.Stop();
   EXPECT_FALSE(hook.Running());
@@ -27,7 +36,7 @@ TEST(MinimizeButtonHookTest, WithoutRoomForItsThreadTheHookIsAbsentAndStopsAtOnc
       size /= 2;
     }
   }
-  const bool running = MinimizeButtonHook(nullptr, WM_APP).Running();
+  const bool running = CaptionButtonHook(nullptr, WM_APP, os, true).Running();
   for (void* block : reserved) VirtualFree(block, 0, MEM_RELEASE);
   EXPECT_FALSE(running);
 }
