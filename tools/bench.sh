@@ -299,7 +299,8 @@ echo "Velamo with two /minimized rules among 100 windows, idle:" \
 echo "Velamo holding 20 windows by an /open rule, idle:" \
   "$(core_share "${oi[0]}" "${oi[3]}" "${vi[3]}")"
 echo "Restoring one window, median of $restore_runs: ms from the input until it shows, until" \
-  "Velamo rests (its last CPU time before 0.5 s of none); Velamo's CPU ms"
+  "Velamo rests (its last CPU time before 0.5 s of none); Velamo's CPU ms (each restore in" \
+  "$bench/restores.txt)"
 for kind in "last of 50 (restore key)/last" "first of 50 (its line, button)/first" \
   "only one hidden (restore key)/only"; do
   printf '  %-32s %8s %8s %8s\n' "${kind%/*}" "$(restored "${kind#*/}" 2)" \

@@ -22,7 +22,7 @@
 #define QUIET_MS 500.0
 #define PATIENCE_MS 30000.0
 
-static char schedstat[64];
+static HANDLE schedstat;
 static HWND list, check_button, restore_button;
 
 static void Fail(const char* what) {
@@ -37,12 +37,16 @@ static double Now(void) {
   return (double)now.QuadPart * 1000.0 / (double)frequency.QuadPart;
 }
 
+// Read from the start each time, which the kernel writes anew, through the handle opened once:
+// no call on the wineserver, which Velamo needs meanwhile.
 static long long CpuNanoseconds(void) {
-  FILE* file = fopen(schedstat, "r");
-  long long nanoseconds = -1;
-  if (!file || fscanf(file, "%lld", &nanoseconds) != 1) Fail("cannot read Velamo's CPU time");
-  fclose(file);
-  return nanoseconds;
+  char text[128];
+  OVERLAPPED start = {0};
+  DWORD length = 0;
+  if (!ReadFile(schedstat, text, sizeof(text) - 1, &length, &start)) length = 0;
+  text[length] = 0;
+  if (!length) Fail("cannot read Velamo's CPU time");
+  return _atoi64(text);
 }
 
 static void WaitQuiet(void) {
@@ -144,7 +148,9 @@ int wmain(int argc, wchar_t** argv) {
     fprintf(stderr, "usage: restore.exe PID RUNS\n");
     return 2;
   }
-  snprintf(schedstat, sizeof(schedstat), "Z:\\proc\\%d\\schedstat", _wtoi(argv[1]));
+  wchar_t path[64];
+  swprintf(path, 64, L"Z:\\proc\\%d\\schedstat", _wtoi(argv[1]));
+  schedstat = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
   const int runs = _wtoi(argv[2]);
   HWND velamo = FindWindowW(L"VelamoForm", L"Velamo");
   list = FindWindowExW(velamo, NULL, L"ListBox", NULL);
