@@ -17,6 +17,13 @@
 #   - idle (Velamo and bare.exe), once started and settled: CPU time and wake-ups (context
 #     switches of all threads) over 20 s with the pointer still, and private resident memory,
 #     from /proc; and Velamo's with two /minimized rules, whose watch looks at the windows;
+#   - among another program's windows (tools/bench/bare.c "crowd N"), idle as above: Velamo with
+#     the two /minimized rules while 100 of them show, and with an /open rule holding 20 of them
+#     hidden, each also as a share of one core with the wineserver's extra work;
+#   - restoring one window, timed from inside Wine by tools/bench/restore.c: of 50 hidden, the one
+#     hidden last (restore key) and the one hidden first (its line in the list and "元に戻す"), and
+#     the only one hidden (restore key): from the input until it shows and until Velamo rests, and
+#     Velamo's CPU time; medians over 5 of each (as many as starts, if fewer);
 #   - pointer load, once started and settled: CPU time and context switches over 10 s while
 #     xdotool moves the pointer 55 times a second along the foot of the desktop, where no window
 #     opens; for Velamo, for bare.exe holding an empty low-level mouse hook on a thread of its own
@@ -223,6 +230,53 @@ done
 v_idle=$(use idle_period Velamo "$velamo")
 r_idle=$(use idle_period Velamo "$velamo" /minimized:thunderbird.exe /minimized:notepad.exe)
 b_idle=$(use idle_period Bare "$bench/bare.exe" ${tray:+tray})
+
+# Velamo among another program's windows: those of bare.exe crowd N, started apart from use(),
+# whose wait would wait for it too, and ended before Velamo starts again, as a new Velamo takes up
+# the windows an old one left hidden.
+crowded() {
+  local count=$1 crowd tries=0 status=0
+  shift
+  crowd=$( (wine "$bench/bare.exe" crowd "$count" </dev/null >/dev/null 2>&1 & echo $!) )
+  until [ "$(xwininfo -root -tree 2>/dev/null | grep -c '"Crowd [0-9]*":')" -eq "$count" ]; do
+    [ $((tries += 1)) -lt 300 ] || { echo "bench: no $count crowd windows show" >&2 && return 1; }
+    sleep 0.1
+  done
+  "$@" || status=$?
+  kill "$crowd"
+  while [ -d "/proc/$crowd" ]; do sleep 0.1; done
+  return $status
+}
+
+# use()'s work for Velamo among 50 windows: tools/bench/restore.c hides and restores them in
+# turn, reading the CPU time of Velamo, use()'s process $pid. As many restores of each kind as
+# starts, up to 5: each takes a second or two.
+restore_runs=$((runs < 5 ? runs : 5))
+quiet $triple-gcc -Os -s -static -municode tools/bench/restore.c -o "$bench/restore.exe"
+restores() {
+  wine "$bench/restore.exe" "$pid" "$restore_runs" </dev/null | tr -d '\r' >"$bench/restores.txt"
+}
+
+# A killed Velamo's $1 icons stay in the notification area, where explorer gets slower with each,
+# until the pointer passes over them: each pass over the rightmost removes it and brings the next
+# there. The taskbar is the screen's last 20 px.
+sweep_tray() {
+  awk -v n="$1" 'BEGIN { for (i = 0; i < n + 10; i++)
+                           printf "mousemove %d 758\nsleep 0.03\n", 1012 + i % 2 * 4 }' | xdotool -
+  xdotool mousemove 32 $path_y
+}
+
+c_idle=$(crowded 100 use idle_period Velamo "$velamo" /minimized:thunderbird.exe \
+  /minimized:notepad.exe)
+o_idle=$(crowded 20 use idle_period Velamo "$velamo" /open:bare.exe)
+sweep_tray 20
+# Last of these: Wine's explorer keeps a hidden top-level window (its tooltip) for every icon ever
+# added, and the restores add hundreds, which every later look at the windows goes through.
+crowded 50 use restores Velamo "$velamo" >/dev/null
+sweep_tray 50
+read -ra ci <<<"$c_idle"
+read -ra oi <<<"$o_idle"
+
 # After the idle figures, so the pointer is still for those.
 v_load=$(use pointer_load Velamo "$velamo")
 h_load=$(use pointer_load Bare "$bench/bare.exe" hook ${tray:+tray})
@@ -285,6 +339,37 @@ echo "Velamo / bare.exe, median (min): start $(ratios "${start[0]}" "${start[1]}
   "idle private $(ratio "${vi[2]}" "${bi[2]}")"
 echo "Velamo / styled.exe, median (min): start $(ratios "${start[0]}" "${start[2]}")," \
   "working set $(ratios "${working[0]}" "${working[2]}")"
+
+# Velamo's share of one core idle for $1 ms over the idle period, alone and with the wineserver's
+# $2 ms less the $3 ms it took for Velamo without rules.
+core_share() {
+  awk -v ms="$1" -v with="$2" -v without="$3" -v s="$idle" 'BEGIN { printf "%.2f %% of one" \
+    " core; %.2f %% with the wineserver'"'"'s extra work (%.1f ms, %.1f ms without rules)",
+    ms / (s * 10), (ms + with - without) / (s * 10), with, without }'
+}
+# The median of column $2 of the restores of kind $1.
+restored() {
+  awk -v k="$1" -v c="$2" '$1 == k { print $c }' "$bench/restores.txt" | sort -g |
+    awk '{ v[NR] = $1 }
+         END { printf "%.1f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+echo
+echo "Among another program's windows (bare.exe crowd N), idle $idle s:" \
+  "CPU ms, wake-ups, private KB"
+printf '%-36s %s\n' "  2 rules, 100 windows shown" "${ci[0]}, ${ci[1]}, ${ci[2]}" \
+  "  an /open rule, 20 windows hidden" "${oi[0]}, ${oi[1]}, ${oi[2]}"
+echo "Velamo with two /minimized rules among 100 windows, idle:" \
+  "$(core_share "${ci[0]}" "${ci[3]}" "${vi[3]}")"
+echo "Velamo holding 20 windows by an /open rule, idle:" \
+  "$(core_share "${oi[0]}" "${oi[3]}" "${vi[3]}")"
+echo "Restoring one window, median of $restore_runs: ms from the input until it shows, until" \
+  "Velamo rests (its last CPU time before 0.5 s of none); Velamo's CPU ms (each restore in" \
+  "$bench/restores.txt)"
+for kind in "last of 50 (restore key)/last" "first of 50 (its line, button)/first" \
+  "only one hidden (restore key)/only"; do
+  printf '  %-32s %8s %8s %8s\n' "${kind%/*}" "$(restored "${kind#*/}" 2)" \
+    "$(restored "${kind#*/}" 3)" "$(restored "${kind#*/}" 4)"
+done
 echo
 echo "Pointer load, $load s at $rate moves a second along y = $path_y: CPU ms, context switches"
 printf '%-14s %6s, %s\n' Velamo.exe "${vl[0]}" "${vl[1]}" "bare.exe hook" "${hl[0]}" "${hl[1]}" \

@@ -50,6 +50,21 @@ static DWORD WINAPI HookThread(void* hooked) {
   return 0;
 }
 
+// "crowd N": N small windows instead, the other program's windows that Velamo looks at or hides,
+// titled "Crowd 1" to "Crowd N", in rows from the top left that stay clear of the foot of the
+// desktop (room for 100).
+static int Crowd(HINSTANCE instance, int count) {
+  for (int i = 0; i < count; ++i) {
+    wchar_t title[32];
+    wsprintfW(title, L"Crowd %d", i + 1);
+    CreateWindowExW(0, L"Bare", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, i % 10 * 100,
+                    i / 10 % 10 * 64, 100, 60, NULL, NULL, instance, NULL);
+  }
+  MSG message;
+  while (GetMessageW(&message, NULL, 0, 0) > 0) DispatchMessageW(&message);
+  return 0;
+}
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR command_line, int show) {
   (void)previous;
   if (wcsstr(command_line, L"hook")) {
@@ -63,6 +78,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR command_line, 
                             .hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1),
                             .lpszClassName = L"Bare"};
   RegisterClassW(&window_class);
+  const wchar_t* crowd = wcsstr(command_line, L"crowd ");
+  if (crowd) return Crowd(instance, _wtoi(crowd + 6));
   // The clicked window stands right of where the others open.
   clicks = wcsstr(command_line, L"clicks") != NULL;
   HWND window = CreateWindowExW(0, L"Bare", clicks ? L"Clicks" : L"Bare", WS_OVERLAPPEDWINDOW,
