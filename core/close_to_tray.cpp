@@ -8,9 +8,7 @@
 namespace velamo {
 namespace {
 
-constexpr std::uint32_t kWmNcHitTest = 0x84;
 constexpr std::uintptr_t kHtClose = 20;
-constexpr std::uint32_t kSmtoBlock = 1, kSmtoAbortIfHung = 2;
 constexpr std::uint32_t kVkMenu = 0x12, kVkF4 = 0x73, kVkLMenu = 0xA4, kVkRMenu = 0xA5;
 
 }  // namespace
@@ -22,13 +20,13 @@ void CloseToTray::AddRule(std::u16string program) {
 
 CloseTaken CloseToTray::Button(bool down, Handle window, std::int32_t x, std::int32_t y) {
   if (down) {
-    pressed_ = Takes(window) && AtCloseButton(window, x, y) ? window : 0;
+    pressed_ = Takes(window) && HitTest(os_, window, x, y) == kHtClose ? window : 0;
     return {pressed_ != 0};
   }
   // The release of a press we took is ours too; it acts only over the same button.
   const Handle pressed = std::exchange(pressed_, 0);
   if (pressed == 0) return {};
-  return {true, window == pressed && AtCloseButton(window, x, y) ? pressed : 0};
+  return {true, window == pressed && HitTest(os_, window, x, y) == kHtClose ? pressed : 0};
 }
 
 CloseTaken CloseToTray::Key(bool down, bool system, std::uint32_t key) {
@@ -76,17 +74,6 @@ bool CloseToTray::Ruled(std::uint32_t process, Handle window) {
   const bool ruled = MatchesProgram(os_, rules_, os_.ProcessImageName(process));
   known_.push_back({process, window, ruled});
   return ruled;
-}
-
-bool CloseToTray::AtCloseButton(Handle window, std::int32_t x, std::int32_t y) {
-  // The point as WM_NCHITTEST takes it: x in the low word, y in the high one.
-  const auto at = static_cast<std::intptr_t>(static_cast<std::uint32_t>(y) << 16 |
-                                             (static_cast<std::uint32_t>(x) & 0xFFFF));
-  std::uintptr_t hit = 0;
-  // SMTO_BLOCK: no other input is taken while this one is undecided.
-  return os_.SendMessageTimeoutW(window, kWmNcHitTest, 0, at, kSmtoAbortIfHung | kSmtoBlock,
-                                 kHitTestTimeout, &hit) &&
-         hit == kHtClose;
 }
 
 }  // namespace velamo

@@ -8,9 +8,6 @@
 
 namespace velamo {
 
-// The longest a click waits for a window to say what lies under the pointer.
-inline constexpr std::uint32_t kHitTestTimeout = 50;
-
 // What a press or release does: `taken`, its program does not see it; `hide`, when not 0, the
 // window that goes into the tray now.
 struct CloseTaken {
@@ -50,8 +47,6 @@ class CloseToTray {
   bool Takes(Handle window);
   // Whether `process`, which made `window`, runs a program with a rule: read once a process.
   bool Ruled(std::uint32_t process, Handle window);
-  // Whether (x, y) is on `window`'s close button, as the window answers in time.
-  bool AtCloseButton(Handle window, std::int32_t x, std::int32_t y);
 
   Os& os_;
   std::vector<std::u16string> rules_;

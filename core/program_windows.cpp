@@ -23,6 +23,20 @@ bool MatchesProgram(Os& os, const std::vector<std::u16string>& programs,
   });
 }
 
+std::uintptr_t HitTest(Os& os, Handle window, std::int32_t x, std::int32_t y) {
+  constexpr std::uint32_t kWmNcHitTest = 0x84, kSmtoBlock = 1, kSmtoAbortIfHung = 2;
+  constexpr std::uint32_t kHitTestTimeout = 50;
+  // The point as WM_NCHITTEST takes it: x in the low word, y in the high one.
+  const auto at = static_cast<std::intptr_t>(static_cast<std::uint32_t>(y) << 16 |
+                                             (static_cast<std::uint32_t>(x) & 0xFFFF));
+  std::uintptr_t hit = 0;
+  // SMTO_BLOCK: no other input is taken while this one is undecided.
+  return os.SendMessageTimeoutW(window, kWmNcHitTest, 0, at, kSmtoAbortIfHung | kSmtoBlock,
+                                kHitTestTimeout, &hit)
+             ? hit
+             : 0;
+}
+
 bool IsShellWindow(Os& os, Handle window) {
   if (window == os.GetDesktopWindow() || window == os.GetShellWindow()) return true;
   const std::string name = os.GetClassNameA(window);

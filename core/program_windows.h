@@ -19,5 +19,9 @@ bool MatchesProgram(Os& os, const std::vector<std::u16string>& programs,
                     const std::u16string& image);
 // The desktop and the taskbars with their notification area: never hidden.
 bool IsShellWindow(Os& os, Handle window);
+// What `window` answers WM_NCHITTEST for the screen point (x, y): HTCLOSE, HTMINBUTTON... A
+// window that does not answer within 50 ms, the longest a click waits, answers 0 (HTNOWHERE)
+// and keeps its click.
+std::uintptr_t HitTest(Os& os, Handle window, std::int32_t x, std::int32_t y);
 
 }  // namespace velamo

@@ -341,8 +341,6 @@ void Form1::RestoreKey_Pressed() {
   }
 }
 
-void Form1::MenuKey_Pressed() { PopupIconMenu(); }
-
 void Form1::PopupIconMenu() {
   module_.RebuildWindowMenu();
   form_.PopupMenu(IconMenu.handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON);
@@ -357,7 +355,7 @@ bool Form1::SetRestoreKey(Chord chord) {
 }
 
 bool Form1::SetMenuKey(Chord chord) {
-  return SetHotKey(menu_key_, kMenuKeyId, chord, &Form1::MenuKey_Pressed);
+  return SetHotKey(menu_key_, kMenuKeyId, chord, &Form1::PopupIconMenu);
 }
 
 void Form1::OnHotKey(int id) {

@@ -142,8 +142,7 @@ class Form1 : public MainWindowPort {
   // sends it; the restore key: the window hidden last comes back.
   void HideKey_Pressed();
   void RestoreKey_Pressed();
-  // The menu key: our own tray icon's menu at the pointer, for the keyboard.
-  void MenuKey_Pressed();
+  // Our own tray icon's menu at the pointer: its right click, and the menu key (for the keyboard).
   void PopupIconMenu();
   // The icon of hidden window `index` was chosen.
   void SelectIcon(Index index);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/program_windows.h"
 #include "win32/handle_cast.h"
 
 namespace velamo {
@@ -35,17 +36,11 @@ bool MinimizeWorks(HWND window) {
 
 // The window whose working minimize button is at `at`, or null. A window that does not answer in
 // time keeps its click.
-HWND MinimizeButtonAt(POINT at) {
+HWND MinimizeButtonAt(Os& os, POINT at) {
   HWND window = WindowFromPoint(at);
-  DWORD_PTR hit = HTNOWHERE;
-  // SMTO_BLOCK: no other mouse event is taken while this one is undecided.
-  if (!window ||
-      !SendMessageTimeoutW(window, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y),
-                           SMTO_ABORTIFHUNG | SMTO_BLOCK, kHitTestTimeout, &hit) ||
-      hit != HTMINBUTTON || !MinimizeWorks(window)) {
-    return nullptr;
-  }
-  return window;
+  return window && HitTest(os, ToHandle(window), at.x, at.y) == HTMINBUTTON && MinimizeWorks(window)
+             ? window
+             : nullptr;
 }
 
 // Windows opens the menu of the window in front when Alt is let go with no other key pressed
@@ -63,7 +58,7 @@ void MaskAlt() {
 }  // namespace
 
 CaptionButtonHook::CaptionButtonHook(HWND notify, UINT message, Os& os, bool minimize_button)
-    : notify_(notify), message_(message), minimize_button_(minimize_button), close_(os) {
+    : notify_(notify), message_(message), os_(os), minimize_button_(minimize_button), close_(os) {
   if (minimize_button) Start();
 }
 
@@ -185,7 +180,7 @@ bool CaptionButtonHook::Take(WPARAM message, POINT at) {
 
 bool CaptionButtonHook::TakeRight(WPARAM message, POINT at) {
   if (message == WM_RBUTTONDOWN) {
-    pressed_ = minimize_button_ ? MinimizeButtonAt(at) : nullptr;
+    pressed_ = minimize_button_ ? MinimizeButtonAt(os_, at) : nullptr;
     return pressed_ != nullptr;
   }
   // The release of a press we took is ours too; it acts only over the same button.
@@ -193,7 +188,7 @@ bool CaptionButtonHook::TakeRight(WPARAM message, POINT at) {
   if (!window) return false;
   // Where the main window cannot be told, the release goes on to the program, which then does
   // what a release without its press does: nothing.
-  return MinimizeButtonAt(at) != window ||
+  return MinimizeButtonAt(os_, at) != window ||
          PostMessageW(notify_, message_, reinterpret_cast<WPARAM>(window), 0);
 }
 

@@ -53,6 +53,7 @@ class CaptionButtonHook {
 
   HWND notify_;
   UINT message_;
+  Os& os_;  // called from the hook's thread too
   std::atomic<bool> minimize_button_;
   bool close_rules_ = false;  // whether any was given
   SRWLOCK new_rules_lock_ = SRWLOCK_INIT;
