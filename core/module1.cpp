@@ -52,9 +52,17 @@ bool Module1::TrayAdd(Index index, Handle wnd, Handle icon, std::u16string_view 
 void Module1::TrayModify(Index index, Handle wnd, Handle icon, std::u16string_view tip) {
   if (ending_) return;
   TrayRecord& stored = StoredTray(index);
-  stored = MakeTrayRecord(index, wnd, icon, tip);
-  const TrayBytes bytes = AnsiTrayRecord(stored, os_);
-  if (!os_.Shell_NotifyIconA(kNimModify, bytes)) os_.Shell_NotifyIconA(kNimAdd, bytes);
+  const TrayRecord wanted = MakeTrayRecord(index, wnd, icon, tip);
+  // Only what differs is sent: with NIF_ICON the icon's bitmaps are copied to the shell, and
+  // windows of one program share theirs.
+  TrayRecord change = wanted;
+  change.uFlags =
+      (wanted.hIcon != stored.hIcon ? kNifIcon : 0) | (wanted.szTip != stored.szTip ? kNifTip : 0);
+  stored = wanted;
+  if (change.uFlags == 0) return;
+  if (!os_.Shell_NotifyIconA(kNimModify, AnsiTrayRecord(change, os_))) {
+    os_.Shell_NotifyIconA(kNimAdd, AnsiTrayRecord(wanted, os_));
+  }
 }
 
 void Module1::TrayDelete(Index index) {

@@ -1,5 +1,7 @@
 #include "core/module1.h"
 
+#include <utility>
+
 namespace velamo {
 namespace {
 
@@ -37,7 +39,10 @@ void Module1::CloseGap(Index index) {
   const Index last = UpperBound();
   TrayDelete(last);
   for (Index j = index; j < last; ++j) {
-    HiddenList[j] = HiddenList[j + 1];
+    // Icon j still shows what it showed until it is modified.
+    TrayRecord shown = std::move(HiddenList[j].Tray);
+    HiddenList[j] = std::move(HiddenList[j + 1]);
+    HiddenList[j].Tray = std::move(shown);
     TrayModify(j, form1_->CallbackBox(j), HiddenList[j].Icon, HiddenList[j].Title);
   }
   HiddenList.resize(last);

@@ -52,15 +52,20 @@ class FakeDesktop : public Os, public MainWindowPort {
   std::string ToAnsi(std::u16string_view text) const override;
   std::u16string FromAnsi(std::string_view text) const override;
   void ExtractIconExA(const std::string& file, int index, Handle* large, Handle* small) override;
-  // Logged as "add ID WINDOW", "modify ID WINDOW" or "delete ID WINDOW", the window in
-  // hexadecimal.
+  // Logged as "add ID WINDOW", "modify ID WINDOW" with " icon" and " tip" as changed, or
+  // "delete ID WINDOW", the window in hexadecimal.
   bool Shell_NotifyIconA(std::uint32_t message, const TrayBytes& data) override {
     char window[16];
     std::snprintf(window, sizeof window, "%x", FieldOf(data, kHWndAt));
+    std::string changed;
+    if (message == kNimModify) {
+      if (FieldOf(data, kUFlagsAt) & kNifIcon) changed += " icon";
+      if (FieldOf(data, kUFlagsAt) & kNifTip) changed += " tip";
+    }
     calls.push_back(std::string(message == kNimAdd      ? "add "
                                 : message == kNimModify ? "modify "
                                                         : "delete ") +
-                    std::to_string(FieldOf(data, kUIDAt)) + " " + window);
+                    std::to_string(FieldOf(data, kUIDAt)) + " " + window + changed);
     return true;
   }
   int GetWindowTextA(Handle window, char* buffer, int max_count) override;

@@ -16,8 +16,9 @@ using RestoringTest = testing::ModuleTest;
 TEST_F(RestoringTest, RestoringOneWindowChangesOnlyTheIconsAfterIt) {
   Hide(4);
   module_.RestoreHidden(2);
-  EXPECT_EQ(desktop_.calls, (Calls{"ShowWindowAsync 82 9", "delete 4 9004", "modify 2 9002",
-                                   "modify 3 9003", "Unload Picture1(4)"}));
+  EXPECT_EQ(desktop_.calls,
+            (Calls{"ShowWindowAsync 82 9", "delete 4 9004", "modify 2 9002 icon tip",
+                   "modify 3 9003 icon tip", "Unload Picture1(4)"}));
   EXPECT_EQ(Entries(), (Titles{u"w1", u"w3", u"w4"}));
   EXPECT_EQ(module_.HiddenList[2].Icon, 0x73u);
   EXPECT_EQ(module_.HiddenList[3].Tray, MakeTrayRecord(3, 0x9003, 0x74, u"w4"));
@@ -25,6 +26,14 @@ TEST_F(RestoringTest, RestoringOneWindowChangesOnlyTheIconsAfterIt) {
   desktop_.calls.clear();
   module_.RestoreHidden(3);  // the last: no other icon is touched
   EXPECT_EQ(desktop_.calls, (Calls{"ShowWindowAsync 84 9", "delete 3 9003", "Unload Picture1(3)"}));
+
+  // The same program's icon and title moving into its place change nothing.
+  desktop_.AddWindow(0x56, {.title = u"w3", .small_icon = 0x73});
+  module_.HideChosenWindow(0x56);
+  desktop_.calls.clear();
+  module_.RestoreHidden(2);
+  EXPECT_EQ(desktop_.calls, (Calls{"ShowWindowAsync 83 9", "delete 3 9003", "Unload Picture1(3)"}));
+  EXPECT_EQ(module_.HiddenList[2].Tray, MakeTrayRecord(2, 0x9002, 0x73, u"w3"));
 }
 
 TEST_F(RestoringTest, RestoringAllShowsEachWindowRightAfterItsIconGoesAndKeepsOurOwnIcon) {
@@ -73,8 +82,9 @@ TEST_F(RestoringTest, TheLookFollowsTitlesAndLetsGoOfWindowsGoneOrShownByTheirPr
   desktop_.calls.clear();
   module_.LookAtHiddenWindows();
   EXPECT_EQ(desktop_.calls,
-            (Calls{"ShowWindowAsync 83 9", "delete 4 9004", "modify 3 9003", "Unload Picture1(4)",
-                   "delete 3 9003", "modify 2 9002", "Unload Picture1(3)", "modify 1 9001"}));
+            (Calls{"ShowWindowAsync 83 9", "delete 4 9004", "modify 3 9003 icon tip",
+                   "Unload Picture1(4)", "delete 3 9003", "modify 2 9002 icon tip",
+                   "Unload Picture1(3)", "modify 1 9001 tip"}));
   EXPECT_EQ(Entries(), (Titles{u"受信トレイ (13)", u"w4"}));
   EXPECT_EQ(desktop_.list, Entries());
   EXPECT_EQ(desktop_.menu.at(1), u"受信トレイ (13)");

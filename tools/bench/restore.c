@@ -1,13 +1,13 @@
 // Times Velamo bringing back one hidden window, from inside Wine, where the clock and the windows'
 // state are read without the shell's delays. Usage: restore.exe PID RUNS
-// Velamo runs with its main window shown and no rule, so that nothing wakes it between restores;
-// PID is its Linux process id: /proc/PID/schedstat, read through drive Z:, gives the CPU time of
+// Velamo runs with its main window shown and no rule, so that only its look at the hidden windows
+// wakes it between restores; PID is its Linux process id: /proc/PID/schedstat, read through drive Z:, gives the CPU time of
 // its main thread, which does its work, in nanoseconds. The windows are those of
 // "bare.exe crowd N", hidden as a user has Velamo hide them: minimized, then "今チェック".
 // It hides one of them and restores it RUNS times ("only"), then hides the rest and restores in
 // turn, RUNS times each, the window hidden last ("last", by the restore key) and the one hidden
-// first ("first", by its line in the list and "元に戻す"), each hidden again after. It prints a
-// line a restore:
+// first ("first", by its line in the list and "元に戻す"), each hidden again after; with RUNS 0 it
+// leaves them all hidden. It prints a line a restore:
 //   CASE VISIBLE_MS DONE_MS CPU_MS
 // the time from the input until the window is visible again and until the end of Velamo's last
 // CPU time before a rest of QUIET_MS, and the CPU time Velamo took meanwhile. After the restore
@@ -59,6 +59,21 @@ static void WaitQuiet(void) {
   }
 }
 
+// While any window is hidden, Velamo looks at them once a second. The input follows the end of a
+// look (20 ms of none), so that the next look comes after the restore has come to rest.
+static void WaitLook(void) {
+  const double start = Now();
+  long long used = CpuNanoseconds();
+  while (CpuNanoseconds() == used) {
+    if (Now() - start > 1500.0) Fail("Velamo does not look at its hidden windows");
+    Sleep(1);
+  }
+  for (double busy = Now(); Now() - busy < 20.0; Sleep(1)) {
+    const long long now = CpuNanoseconds();
+    if (now != used) used = now, busy = Now();
+  }
+}
+
 static int ListCount(void) { return (int)SendMessageW(list, LB_GETCOUNT, 0, 0); }
 
 // Minimizes the windows and has Velamo hide every minimized window, until its list has `count`
@@ -101,6 +116,7 @@ static void Measure(const char* name, int line, int by_key) {
     SendMessageW(list, LB_SETSEL, TRUE, line);
   }
   WaitQuiet();
+  WaitLook();
   const long long before = CpuNanoseconds();
   const double start = Now();
   if (by_key) {
