@@ -43,16 +43,16 @@ void WindowWatch::Look() {
   std::vector<Known> known;
   os_.EnumWindows([&](Handle window) {
     Known& seen = known.emplace_back(Recall(window));
-    // No call at all for the windows no rule can take, which are most.
+    // No call at all for the windows no rule can take, which are most, nor for those an open
+    // rule has taken already.
     const auto started = seen.ours ? started_.end() : StartedFamilyOf(seen.process);
-    if (!seen.minimized_rule && !seen.open_rule && started == started_.end()) {
-      return kEnumContinue;
-    }
+    const bool to_open = seen.open_rule && !seen.opened;
+    if (!seen.minimized_rule && !to_open && started == started_.end()) return kEnumContinue;
     const std::uint32_t style = os_.GetWindowLongA(window, kGwlStyle);
     if (!(style & kWsVisible)) return kEnumContinue;
     bool hide = seen.minimized_rule && (style & kWsMinimize);
-    if ((seen.open_rule || started != started_.end()) && IsMainWindow(os_, window, style)) {
-      if (seen.open_rule && !std::exchange(seen.opened, true)) hide = true;
+    if ((to_open || started != started_.end()) && IsMainWindow(os_, window, style)) {
+      if (to_open) seen.opened = hide = true;
       // Taken by whichever rule hides it: a started program's later windows are left alone.
       if (started != started_.end()) {
         started_.erase(started);

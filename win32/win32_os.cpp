@@ -191,7 +191,9 @@ int Win32Os::CompareStringOrdinal(std::u16string_view a, std::u16string_view b, 
 std::uint32_t Win32Os::GetTickCount() { return ::GetTickCount(); }
 
 int Win32Os::EnumWindows(const std::function<std::int32_t(Handle window)>& callback) {
-  return ::EnumWindows(EnumProc, reinterpret_cast<LPARAM>(&callback));
+  // The same windows as EnumWindows, which under Wine asks the server whether each one of another
+  // program still exists before the callback, that asks again where it needs to.
+  return ::EnumDesktopWindows(nullptr, EnumProc, reinterpret_cast<LPARAM>(&callback));
 }
 
 Handle Win32Os::LoadCursorA(Handle instance, int resource) {

@@ -124,6 +124,9 @@ TEST_F(WindowWatchTest, WindowsSeenBeforeNeedNoSecondLookAndVelamosOwnProgramIsN
   watch_.Look();
   EXPECT_EQ(desktop_.list.size(), 100u);
   EXPECT_TRUE(Visible(0x90));
+  desktop_.window_queries = 0;
+  watch_.Look();
+  EXPECT_EQ(desktop_.window_queries, 1);  // the windows the open rule took are done with
 }
 
 }  // namespace
