@@ -43,12 +43,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-runs=10 idle=20 load=10 tray=""
+runs=10 idle=20 load=10 tray="" patience=30
 while [ $# -gt 0 ]; do
   case $1 in
     --runs) runs=$2 && shift ;;
     --tray) tray=" tray" ;;
-    --smoke) runs=1 idle=2 load=2 ;;
+    --smoke) runs=1 idle=2 load=2 patience=5 ;;
     *) echo "usage: tools/bench.sh [--runs N] [--tray] [--smoke]" >&2 && exit 2 ;;
   esac
   shift
@@ -162,13 +162,15 @@ process_of() {
 
 # Waits until explorer, which draws the taskbar and the notification area, has rested for a
 # second: it takes seconds over a hundred new windows, and its calls would count as Velamo's share
-# of the wineserver's work.
+# of the wineserver's work. After $patience s it goes on, with a warning, as the figures are still
+# worth having.
 settle() {
   local explorer tries=0 before after
   explorer=$(process_of explorer.exe) || return 1
   after=$(sample "$explorer")
   until [ "$((${after%% *} - ${before:-0}))" -lt 1000 ]; do
-    [ $((tries += 1)) -lt 60 ] || { echo "bench: explorer does not come to rest" >&2 && return 1; }
+    [ $((tries += 1)) -le "$patience" ] ||
+      { echo "bench: explorer still busy; the wineserver's figures include its work" >&2 && return 0; }
     before=${after%% *}
     sleep 1
     after=$(sample "$explorer")

@@ -65,7 +65,7 @@ static void WaitLook(void) {
   const double start = Now();
   long long used = CpuNanoseconds();
   while (CpuNanoseconds() == used) {
-    if (Now() - start > 1500.0) Fail("Velamo does not look at its hidden windows");
+    if (Now() - start > 3000.0) Fail("Velamo does not look at its hidden windows");
     Sleep(1);
   }
   for (double busy = Now(); Now() - busy < 20.0; Sleep(1)) {
