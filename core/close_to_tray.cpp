@@ -58,9 +58,7 @@ bool CloseToTray::Takes(Handle window) {
     return false;
   }
   // A child window's press is not on its top-level window's close button.
-  const std::uint32_t style = os_.GetWindowLongA(window, kGwlStyle);
-  return (style & kWsVisible) && !(style & kWsDisabled) && IsMainWindow(os_, window, style) &&
-         !IsShellWindow(os_, window);
+  return IsShownEnabledMainWindow(os_, window) && !IsShellWindow(os_, window);
 }
 
 bool CloseToTray::Ruled(std::uint32_t process, Handle window) {

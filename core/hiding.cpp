@@ -101,23 +101,14 @@ void Module1::HideChosenWindow(Handle window) {
 
 void Module1::HideAtMinimizeButton(Handle window) {
   // Chosen on the mouse hook's thread a moment ago: by now the window may be gone, hidden, held
-  // or changed. Only a visible window's style says anything.
-  const std::uint32_t style = os_.GetWindowLongA(window, kGwlStyle);
-  if (!os_.IsWindowVisible(window) || (style & kWsChild) || !(style & kWsMinimizeBox) ||
-      (style & kWsDisabled) || EntryOf(window) != 0) {
-    return;
-  }
-  HideAndList(window);
+  // or changed.
+  if (MinimizeButtonWorks(os_, window) && EntryOf(window) == 0) HideAndList(window);
 }
 
 void Module1::HideAtCloseButton(Handle window) {
   // As at the minimize button: by now the window may be gone, hidden or changed. Its close was
   // taken from its program: one we hold that its program showed again goes back to its entry.
-  const std::uint32_t style = os_.GetWindowLongA(window, kGwlStyle);
-  if (os_.IsWindowVisible(window) && IsMainWindow(os_, window, style) && !(style & kWsDisabled) &&
-      !HiddenAgain(window)) {
-    HideAndList(window);
-  }
+  if (IsShownEnabledMainWindow(os_, window) && !HiddenAgain(window)) HideAndList(window);
 }
 
 void Module1::HideAndList(Handle window, bool report_full_once) {

@@ -11,6 +11,16 @@ bool IsMainWindow(Os& os, Handle window, std::uint32_t style) {
          (!(ex_style & kWsExToolWindow) && os.GetWindow(window, kGwOwner) == 0);
 }
 
+bool IsShownEnabledMainWindow(Os& os, Handle window) {
+  const std::uint32_t style = os.GetWindowLongA(window, kGwlStyle);
+  return (style & kWsVisible) && !(style & kWsDisabled) && IsMainWindow(os, window, style);
+}
+
+bool MinimizeButtonWorks(Os& os, Handle window) {
+  const std::uint32_t style = os.GetWindowLongA(window, kGwlStyle);
+  return (style & kWsVisible) && !(style & (kWsChild | kWsDisabled)) && (style & kWsMinimizeBox);
+}
+
 bool MatchesProgram(Os& os, const std::vector<std::u16string>& programs,
                     const std::u16string& image) {
   const std::u16string_view file_name =

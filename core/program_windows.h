@@ -13,6 +13,10 @@ namespace velamo {
 // A window with a caption that would show in the taskbar, as a program's main windows do;
 // splash screens, tool windows, owned dialogs and child windows are not.
 bool IsMainWindow(Os& os, Handle window, std::uint32_t style);
+// A main window its user can close now: shown and enabled.
+bool IsShownEnabledMainWindow(Os& os, Handle window);
+// A shown, enabled top-level window whose minimize button is not greyed.
+bool MinimizeButtonWorks(Os& os, Handle window);
 // Whether `image`, a program's full path, is one of `programs`: executables' file names (that
 // name in any folder) or full paths.
 bool MatchesProgram(Os& os, const std::vector<std::u16string>& programs,

@@ -15,9 +15,10 @@ class Os;
 
 inline constexpr std::size_t kTipLength = 64;       // characters in the tip field
 inline constexpr std::size_t kTrayRecordSize = 88;  // bytes of the ANSI record
+inline constexpr std::uint32_t kNifMessage = 1;
 inline constexpr std::uint32_t kNifIcon = 2;
 inline constexpr std::uint32_t kNifTip = 4;
-inline constexpr std::uint32_t kTrayFlags = 7;  // NIF_MESSAGE | NIF_ICON | NIF_TIP
+inline constexpr std::uint32_t kTrayFlags = kNifMessage | kNifIcon | kNifTip;
 inline constexpr std::uint32_t kNimAdd = 0;
 inline constexpr std::uint32_t kNimModify = 1;
 inline constexpr std::uint32_t kNimDelete = 2;

@@ -28,17 +28,14 @@ class Locked {
   SRWLOCK& lock_;
 };
 
-// A greyed button (no minimize box) or a disabled window cannot minimize.
-bool MinimizeWorks(HWND window) {
-  const LONG style = GetWindowLongW(window, GWL_STYLE);
-  return (style & WS_MINIMIZEBOX) && !(style & WS_DISABLED);
-}
-
 // The window whose working minimize button is at `at`, or null. A window that does not answer in
 // time keeps its click.
 HWND MinimizeButtonAt(Os& os, POINT at) {
-  HWND window = WindowFromPoint(at);
-  return window && HitTest(os, ToHandle(window), at.x, at.y) == HTMINBUTTON && MinimizeWorks(window)
+  const HWND window = WindowFromPoint(at);
+  // The style first, read without a message: a child window's button (a document's, in its
+  // program's window) is left to its program.
+  return window && MinimizeButtonWorks(os, ToHandle(window)) &&
+                 HitTest(os, ToHandle(window), at.x, at.y) == HTMINBUTTON
              ? window
              : nullptr;
 }

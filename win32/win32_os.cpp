@@ -191,8 +191,8 @@ int Win32Os::CompareStringOrdinal(std::u16string_view a, std::u16string_view b, 
 std::uint32_t Win32Os::GetTickCount() { return ::GetTickCount(); }
 
 int Win32Os::EnumWindows(const std::function<std::int32_t(Handle window)>& callback) {
-  // The same windows as EnumWindows, which under Wine asks the server whether each one of another
-  // program still exists before the callback, that asks again where it needs to.
+  // The same windows as EnumWindows, in one request to the Wine server; EnumWindows adds one per
+  // window of another program, to check that it still exists, which the callback learns anyway.
   return ::EnumDesktopWindows(nullptr, EnumProc, reinterpret_cast<LPARAM>(&callback));
 }
 
