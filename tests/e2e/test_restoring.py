@@ -142,6 +142,9 @@ class LookTest(VelamoTest):
         self.menu_opens()
         self.screen.key("Escape")
         self.wait(lambda: not self.open_menus(), "the menu to close")
+        self.settle()
+        self.assertFalse(any(self.probe.visible(h) for h in (alpha, beta, self.main)))
+        self.wait_icons(3)  # changes nothing
         self.screen.key("ctrl+alt+shift+m")
         self.menu_opens()
         self.screen.key("r", "a")
